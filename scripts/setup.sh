@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format clang-tidy
   libpugixml-dev libtinyxml2-dev libstb-dev
   wine wine32:i386 wine64 xvfb xauth x11-apps imagemagick
-  python3
+  python3 qemu-user-static
 )
 
 missing=()
@@ -27,3 +27,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
+
+bash "$(dirname "$0")/enable-i386.sh"
