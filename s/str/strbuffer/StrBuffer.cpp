@@ -17,6 +17,7 @@
 namespace s::str::strbuffer {
 
 using s::col::_array::ArrayU08;
+using s::col::_array::ArrayU32;
 using s::str::strarray::StrArray;
 
 namespace {
@@ -350,7 +351,12 @@ bool StrBuffer::findImpl(const char16_t* text, std::uint32_t* position, std::uin
   const char16_t* const units = storage_;
   const char16_t* const last = units + (length_ - n);
   for (const char16_t* p = units + start; p <= last; ++p) {
-    if (fold<kIgnoreCase>(*p) != first) continue;
+    if constexpr (kIgnoreCase) {
+      if (fold<true>(*p) != first) continue;
+    } else {
+      p = std::char_traits<char16_t>::find(p, static_cast<std::size_t>(last - p) + 1, first);
+      if (p == nullptr) return false;
+    }
     bool same;
     if constexpr (kIgnoreCase) {
       same = compareUnits<true>(p + 1, text + 1, n - 1, false) == 0;
@@ -719,18 +725,27 @@ void StrBuffer::replaceAllImpl(const char16_t* find, const char16_t* replacement
     return;
   }
 
-  // Count the matches first so that the result is allocated once, at its exact size.
-  std::uint32_t matches = 0;
-  for (std::uint32_t at = match; findImpl<kIgnoreCase>(find, &at, at + findLength);) ++matches;
-  auto result = s::thread::obtain<StrBuffer>();
-  result->reserveExact(length_ + (matches + 1) * (replacementLength - findLength));
-  std::uint32_t read = 0;
+  // Note every match first so that the result is allocated once, at its exact size.
+  auto matches = s::thread::obtain<ArrayU32>();
   do {
-    result->appendUnits(storage_ + read, match - read);
-    result->appendUnits(replacement, replacementLength);
-    read = match + findLength;
-  } while (findImpl<kIgnoreCase>(find, &match, read));
-  result->appendUnits(storage_ + read, length_ - read);
+    matches->add(match);
+  } while (findImpl<kIgnoreCase>(find, &match, match + findLength));
+  const std::uint32_t count = matches->count();
+  auto result = s::thread::obtain<StrBuffer>();
+  result->reserveExact(length_ + count * (replacementLength - findLength));
+  char16_t* out = result->storage_;
+  std::uint32_t read = 0;
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const std::uint32_t at = matches->at(i);
+    std::memcpy(out, storage_ + read, 2u * (at - read));
+    out += at - read;
+    std::memcpy(out, replacement, 2u * replacementLength);
+    out += replacementLength;
+    read = at + findLength;
+  }
+  std::memcpy(out, storage_ + read, 2u * (length_ - read));
+  out += length_ - read;
+  result->length_ = static_cast<std::uint32_t>(out - result->storage_);
   std::swap(storage_, result->storage_);
   std::swap(length_, result->length_);
   std::swap(capacity_, result->capacity_);
