@@ -1,0 +1,13 @@
+# JPEG decoding links libjpeg (v62 API): the system's on the host, and on Windows the static
+# MinGW build that scripts/setup-libjpeg-mingw.sh puts in build/deps/libjpeg-mingw.
+if(WIN32)
+  set(VEXO_LIBJPEG_MINGW "${CMAKE_SOURCE_DIR}/build/deps/libjpeg-mingw" CACHE PATH
+      "Where scripts/setup-libjpeg-mingw.sh installed libjpeg for MinGW")
+  if(NOT EXISTS "${VEXO_LIBJPEG_MINGW}/lib/libjpeg.a")
+    message(FATAL_ERROR "libjpeg for MinGW is missing: run scripts/setup-libjpeg-mingw.sh")
+  endif()
+  target_include_directories(s PUBLIC "${VEXO_LIBJPEG_MINGW}/include")
+  target_link_libraries(s PUBLIC "${VEXO_LIBJPEG_MINGW}/lib/libjpeg.a" gdi32)
+else()
+  target_link_libraries(s PUBLIC jpeg)
+endif()

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds the JPEG decoder library (libjpeg v62 API) for the MinGW i686 toolchain from Debian's
+# own source package, so that the Windows build decodes with the same code as the host build.
+# Installs into build/deps/libjpeg-mingw; does nothing when that is already there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo="$(pwd)"
+prefix="$repo/build/deps/libjpeg-mingw"
+if [[ -f "$prefix/lib/libjpeg.a" && -f "$prefix/include/jpeglib.h" ]]; then
+  exit 0
+fi
+
+src_list=/etc/apt/sources.list.d/debian-src.sources
+if ! grep -qs '^Types: deb-src' /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null; then
+  echo "setup-libjpeg-mingw: adding source entries ($src_list)"
+  sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >"$src_list"
+  apt-get update -qq
+fi
+
+src_root="$repo/build/deps/src"
+mkdir -p "$src_root"
+src_dir="$(find "$src_root" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)"
+if [[ -z "$src_dir" ]]; then
+  echo "setup-libjpeg-mingw: fetching the libjpeg-turbo source package"
+  (cd "$src_root" && apt-get source -qq libjpeg-turbo >/dev/null 2>&1)
+  src_dir="$(find "$src_root" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)"
+fi
+[[ -n "$src_dir" ]] || { echo "setup-libjpeg-mingw: no source directory" >&2; exit 1; }
+
+build_dir="$repo/build/deps/libjpeg-mingw-build"
+echo "setup-libjpeg-mingw: building for MinGW i686"
+cmake -S "$src_dir" -B "$build_dir" -G Ninja -Wno-dev \
+  -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-i686.cmake" \
+  -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_INSTALL_PREFIX="$prefix" \
+  -DWITH_SIMD=OFF -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF \
+  -DWITH_JPEG7=OFF -DWITH_JPEG8=OFF >/dev/null
+cmake --build "$build_dir" -j2 --target jpeg-static >/dev/null
+# Only the static library and its four headers are needed; the package's own install step
+# also wants the command-line tools, which this build does not make.
+mkdir -p "$prefix/lib" "$prefix/include"
+cp "$build_dir/libjpeg.a" "$prefix/lib/"
+cp "$src_dir/jpeglib.h" "$src_dir/jmorecfg.h" "$src_dir/jerror.h" "$build_dir/jconfig.h" \
+  "$prefix/include/"
+echo "setup-libjpeg-mingw: installed in $prefix"
