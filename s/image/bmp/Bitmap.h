@@ -6,6 +6,10 @@
 #include "s/image/bmp/DibMemory.h"
 #include "s/thread/IPoolable.h"
 
+namespace s::image::win {
+class BufferedImage;
+}
+
 // The class keeps its Windows-facing name, but all of it except the pixel memory (DibMemory) is
 // portable, so that the host build decodes and tests the same code.
 namespace s::image::bmp::win {
@@ -43,6 +47,11 @@ class Bitmap final : public s::base::IObject, public s::thread::IPoolable {
   std::uint8_t* row(std::int32_t r) const {
     return memory_.bits() + static_cast<std::intptr_t>(height_ - r - 1) * stride_;
   }
+
+  // The pixels as a 32-bit buffered image: into target when given (resized), else into a new
+  // image owned by the caller. 32-bit pixels keep their alpha; otherwise the transparent colour
+  // is keyed out, or the image is made fully opaque.
+  s::image::win::BufferedImage* toBufferedImage(s::image::win::BufferedImage* target) const;
 
   // True when the pixels use bit-field masks rather than plain BGR(A) bytes.
   bool bitFields() const { return bitFields_; }
