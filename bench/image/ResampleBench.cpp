@@ -63,10 +63,10 @@ void BM_StbTriangle(benchmark::State& state) {
   // not allowed, so hand over the memory as it lies (the picture upside down, same work).
   const std::uint8_t* pixels = source->row(c.sourceHeight - 1);
   for (auto _ : state) {
-    stbir_resize_uint8_generic(pixels, c.sourceWidth, c.sourceHeight, c.sourceWidth * 4,
-                               out.data(), c.width, c.height, c.width * 4, 4,
-                               STBIR_ALPHA_CHANNEL_NONE, 0, STBIR_EDGE_CLAMP,
-                               STBIR_FILTER_TRIANGLE, STBIR_COLORSPACE_LINEAR, nullptr);
+    stbir_resize_uint8_generic(pixels, c.sourceWidth, c.sourceHeight, c.sourceWidth * 4, out.data(),
+                               c.width, c.height, c.width * 4, 4, STBIR_ALPHA_CHANNEL_NONE, 0,
+                               STBIR_EDGE_CLAMP, STBIR_FILTER_TRIANGLE, STBIR_COLORSPACE_LINEAR,
+                               nullptr);
     benchmark::DoNotOptimize(out[0]);
   }
   setRate(state, c);

@@ -11,8 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   s::base::Owned<s::image::jpg::win::Jpeg> jpeg = s::thread::obtain<s::image::jpg::win::Jpeg>();
-  const bool decoded =
-      s::image::readPicture(data, static_cast<std::uint32_t>(size), *jpeg);
+  const bool decoded = s::image::readPicture(data, static_cast<std::uint32_t>(size), *jpeg);
   if (decoded != !jpeg->isEmpty()) __builtin_trap();
   s::base::Owned<s::image::win::BufferedImage> image(jpeg->toBufferedImage());
   if (image->width() != jpeg->width() || image->height() != jpeg->height()) __builtin_trap();

@@ -95,7 +95,8 @@ bool BufferedImage::ensureCapacity(std::int32_t width, std::int32_t height) {
     const std::int32_t rows = std::min(oldHeight, height);
     const std::size_t bytes = static_cast<std::size_t>(std::min(oldWidth, width)) * 4;
     for (std::int32_t r = 0; r < rows; ++r) {
-      std::memcpy(row(r), oldBits + static_cast<std::intptr_t>(oldCapacityHeight - r - 1) * oldStride,
+      std::memcpy(row(r),
+                  oldBits + static_cast<std::intptr_t>(oldCapacityHeight - r - 1) * oldStride,
                   bytes);
     }
   }
@@ -119,10 +120,26 @@ void BufferedImage::copyInto(BufferedImage& target, std::int32_t x, std::int32_t
   const BufferedImage* source = this;
   if (scale) source = scaledVersion(*this, width, height, false);
   // Clip the rectangle against the source, then against the target, moving both origins.
-  if (sourceX < 0) { x -= sourceX; width += sourceX; sourceX = 0; }
-  if (sourceY < 0) { y -= sourceY; height += sourceY; sourceY = 0; }
-  if (x < 0) { sourceX -= x; width += x; x = 0; }
-  if (y < 0) { sourceY -= y; height += y; y = 0; }
+  if (sourceX < 0) {
+    x -= sourceX;
+    width += sourceX;
+    sourceX = 0;
+  }
+  if (sourceY < 0) {
+    y -= sourceY;
+    height += sourceY;
+    sourceY = 0;
+  }
+  if (x < 0) {
+    sourceX -= x;
+    width += x;
+    x = 0;
+  }
+  if (y < 0) {
+    sourceY -= y;
+    height += y;
+    y = 0;
+  }
   width = std::min({width, source->width() - sourceX, target.width() - x});
   height = std::min({height, source->height() - sourceY, target.height() - y});
   if (width <= 0 || height <= 0) return;
@@ -152,11 +169,21 @@ BufferedImage* BufferedImage::turn(Turn kind, BufferedImage* target) const {
     for (std::int32_t j = 0; j < w; ++j) {
       std::uint32_t pixel;
       switch (kind) {
-        case Turn::kClockwise: pixel = pixelAt(*this, height_ - 1 - j, i); break;
-        case Turn::kCounterClockwise: pixel = pixelAt(*this, j, width_ - 1 - i); break;
-        case Turn::kHalf: pixel = pixelAt(*this, height_ - 1 - i, width_ - 1 - j); break;
-        case Turn::kMirrorHorizontal: pixel = pixelAt(*this, i, width_ - 1 - j); break;
-        default: pixel = pixelAt(*this, height_ - 1 - i, j); break;
+        case Turn::kClockwise:
+          pixel = pixelAt(*this, height_ - 1 - j, i);
+          break;
+        case Turn::kCounterClockwise:
+          pixel = pixelAt(*this, j, width_ - 1 - i);
+          break;
+        case Turn::kHalf:
+          pixel = pixelAt(*this, height_ - 1 - i, width_ - 1 - j);
+          break;
+        case Turn::kMirrorHorizontal:
+          pixel = pixelAt(*this, i, width_ - 1 - j);
+          break;
+        default:
+          pixel = pixelAt(*this, height_ - 1 - i, j);
+          break;
       }
       std::memcpy(out + j * 4, &pixel, 4);
     }

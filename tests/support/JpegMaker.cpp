@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+// After the headers that declare size_t and FILE, which it needs.
 #include <jpeglib.h>
 
 namespace test_support {

@@ -37,8 +37,7 @@ void Bitmap::clear() {
   width_ = height_ = bitCount_ = stride_ = 0;
 }
 
-s::image::win::BufferedImage* Bitmap::toBufferedImage(
-    s::image::win::BufferedImage* target) const {
+s::image::win::BufferedImage* Bitmap::toBufferedImage(s::image::win::BufferedImage* target) const {
   using s::image::win::BufferedImage;
   const std::int32_t width = isEmpty() ? 0 : width_;
   const std::int32_t height = isEmpty() ? 0 : height_;

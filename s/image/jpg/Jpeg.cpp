@@ -1,13 +1,14 @@
 #include "s/image/jpg/Jpeg.h"
 
-// libjpeg's header needs size_t and FILE declared first.
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
 
+// libjpeg's headers need size_t and FILE declared first, and jerror.h builds on jpeglib.h.
+// clang-format off
 #include <jpeglib.h>
-// After jpeglib.h, which it builds on.
 #include <jerror.h>
+// clang-format on
 
 #include "s/io/IInputStream.h"
 #include "s/thread/Pool.h"
@@ -125,10 +126,10 @@ bool decodeInto(s::io::IInputStream& stream, Bitmap& bitmap) {
     const int components = info.output_components;
     if (bitmap.create(static_cast<std::int32_t>(info.output_width),
                       static_cast<std::int32_t>(info.output_height), 24)) {
-      const JDIMENSION rowBytes = static_cast<JDIMENSION>(components < 3 ? 3 : components) *
-                                  info.output_width;
-      JSAMPARRAY line =
-          (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE, rowBytes, 1);
+      const JDIMENSION rowBytes =
+          static_cast<JDIMENSION>(components < 3 ? 3 : components) * info.output_width;
+      JSAMPARRAY line = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info),
+                                                  JPOOL_IMAGE, rowBytes, 1);
       while (info.output_scanline < info.output_height) {
         const JDIMENSION done = info.output_scanline;
         if (jpeg_read_scanlines(&info, line, 1) != 1) break;

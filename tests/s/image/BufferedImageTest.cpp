@@ -125,10 +125,10 @@ TEST_CASE("turns and mirrors of a non-square picture") {
        [](int, int j) { return j; }, [](int i, int) { return 2 - i; }},
       {"half turn", &BufferedImage::rotate180, 3, 2, [](int i, int) { return 1 - i; },
        [](int, int j) { return 2 - j; }},
-      {"mirror horizontally", &BufferedImage::mirrorHorizontal, 3, 2,
-       [](int i, int) { return i; }, [](int, int j) { return 2 - j; }},
-      {"mirror vertically", &BufferedImage::mirrorVertical, 3, 2,
-       [](int i, int) { return 1 - i; }, [](int, int j) { return j; }},
+      {"mirror horizontally", &BufferedImage::mirrorHorizontal, 3, 2, [](int i, int) { return i; },
+       [](int, int j) { return 2 - j; }},
+      {"mirror vertically", &BufferedImage::mirrorVertical, 3, 2, [](int i, int) { return 1 - i; },
+       [](int, int j) { return j; }},
   };
   for (const Case& c : cases) {
     CAPTURE(c.name);

@@ -233,3 +233,32 @@ TEST_CASE("convolution works in place, repeats edges and clamps") {
   CHECK(line->row(0)[2] == 255);
   CHECK(line->row(0)[6] == 145);
 }
+
+TEST_CASE("the filtered copy runs the filters once until the filters or pixels change") {
+  Owned<BufferedImage> image = noise(6, 5, 21);
+  CHECK(image->filteredCopy() == image.get());  // no filters: the image itself
+
+  Owned<Sharpness> blur = s::thread::obtain<Sharpness>();
+  REQUIRE(blur->setLevel(-100));
+  Owned<Sharpness> sharpen = s::thread::obtain<Sharpness>();
+  REQUIRE(sharpen->setLevel(60));
+  image->addFilter(blur.get());
+  image->addFilter(sharpen.get());
+  const BufferedImage* filtered = image->filteredCopy();
+  REQUIRE(filtered != image.get());
+  CHECK(image->filteredCopy() == filtered);
+
+  // The same chain by hand.
+  Owned<BufferedImage> first(blur->apply(*image, nullptr));
+  Owned<BufferedImage> second(sharpen->apply(*first, nullptr));
+  CHECK(samePixels(*filtered, *second));
+
+  image->row(0)[0] ^= 0xFF;
+  image->pixelsChanged();
+  Owned<BufferedImage> again(blur->apply(*image, nullptr));
+  Owned<BufferedImage> expected(sharpen->apply(*again, nullptr));
+  CHECK(samePixels(*image->filteredCopy(), *expected));
+  CHECK_FALSE(samePixels(*expected, *second));
+  image->clearFilters();
+  CHECK(image->filteredCopy() == image.get());
+}

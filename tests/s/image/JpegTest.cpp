@@ -41,7 +41,8 @@ class FilePictures final : public s::image::IPictureSource {
                     s::col::_array::ArrayU08& bytes) override {
     ++reads;
     if (std::u16string(typeName) != u"IDR_JPG" || (id != 131 && id != 132)) return false;
-    const std::string path = std::string(VEXO_IMAGES_DIR) + "/banner-" + std::to_string(id) + ".jpg";
+    const std::string path =
+        std::string(VEXO_IMAGES_DIR) + "/banner-" + std::to_string(id) + ".jpg";
     const std::vector<std::uint8_t> file = test_support::readFileBytes(path.c_str());
     for (std::uint8_t byte : file) bytes.add(byte);
     return !file.empty();

@@ -1,6 +1,6 @@
-#include <cstdlib>
-
 #include "s/image/bmp/DibMemory.h"
+
+#include <cstdlib>
 
 namespace s::image::bmp {
 

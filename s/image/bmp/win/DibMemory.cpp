@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "s/image/bmp/DibMemory.h"
+
+#include <windows.h>
 
 namespace s::image::bmp {
 

@@ -15,9 +15,7 @@ namespace s::image::filters::convolution {
 // their sum.
 class Convolution final : public s::base::IObject, public s::thread::IPoolable {
  public:
-  const char16_t* className() const override {
-    return u"s_image_filters_convolution_Convolution";
-  }
+  const char16_t* className() const override { return u"s_image_filters_convolution_Convolution"; }
   s::base::IObject* newInstance() const override;
   void release() override;
   void reset() override;

@@ -22,8 +22,7 @@ void Contribution::build(std::int32_t sourceCount, std::int32_t destinationCount
 
   for (std::int32_t i = 0; i < destinationCount; ++i) {
     const double centre = i / scale;
-    const std::int32_t first =
-        std::max(0, static_cast<std::int32_t>(std::floor(centre - width)));
+    const std::int32_t first = std::max(0, static_cast<std::int32_t>(std::floor(centre - width)));
     const std::int32_t last =
         std::min(static_cast<std::int32_t>(std::ceil(centre + width)), sourceCount - 1);
     std::int32_t realFirst = -1;

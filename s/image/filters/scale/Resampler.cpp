@@ -68,9 +68,9 @@ void horizontalRow(const std::uint8_t* in, std::uint8_t* out, const Contribution
 }
 
 // One destination row from the rows of the intermediate image that contribute to it.
-void verticalRow(const std::uint8_t* in, std::size_t inStride, std::uint8_t* out,
-                 std::size_t bytes, std::int32_t first, std::int32_t last,
-                 const std::int32_t* weights, std::uint32_t* sums) {
+void verticalRow(const std::uint8_t* in, std::size_t inStride, std::uint8_t* out, std::size_t bytes,
+                 std::int32_t first, std::int32_t last, const std::int32_t* weights,
+                 std::uint32_t* sums) {
   if (first == last) {
     std::memcpy(out, in + first * inStride, bytes);
     return;

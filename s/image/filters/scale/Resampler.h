@@ -16,8 +16,7 @@ class Resampler {
   // source's alpha-in-use flag. False when target is source or cannot be given the room; a size
   // of 0 or below leaves target empty, an empty source gives transparent black.
   static bool scale(const s::image::win::BufferedImage& source,
-                    s::image::win::BufferedImage& target, std::int32_t width,
-                    std::int32_t height);
+                    s::image::win::BufferedImage& target, std::int32_t width, std::int32_t height);
 };
 
 }  // namespace s::image::filters::scale

@@ -14,9 +14,7 @@ namespace s::image::filters::sharpness {
 // copies.
 class Sharpness final : public IFilter, public s::thread::IPoolable {
  public:
-  const char16_t* className() const override {
-    return u"s_image_filters_sharpness_Sharpness";
-  }
+  const char16_t* className() const override { return u"s_image_filters_sharpness_Sharpness"; }
   s::base::IObject* newInstance() const override;
   void release() override;
   void reset() override;
