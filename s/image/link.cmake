@@ -8,6 +8,12 @@ if(WIN32)
   endif()
   target_include_directories(s PUBLIC "${VEXO_LIBJPEG_MINGW}/include")
   target_link_libraries(s PUBLIC "${VEXO_LIBJPEG_MINGW}/lib/libjpeg.a" gdi32)
+elseif(VEXO_FUZZERS AND EXISTS "${CMAKE_SOURCE_DIR}/build/deps/libjpeg-fuzz/lib/libjpeg.a")
+  # Fuzzing builds use the decoder built with coverage (scripts/setup-libjpeg-fuzz.sh), so that
+  # the fuzzer is guided through libjpeg's own paths too.
+  set(vexo_libjpeg_fuzz "${CMAKE_SOURCE_DIR}/build/deps/libjpeg-fuzz")
+  target_include_directories(s BEFORE PUBLIC "${vexo_libjpeg_fuzz}/include")
+  target_link_libraries(s PUBLIC "${vexo_libjpeg_fuzz}/lib/libjpeg.a")
 else()
   target_link_libraries(s PUBLIC jpeg)
 endif()
