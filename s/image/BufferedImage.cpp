@@ -89,8 +89,16 @@ bool BufferedImage::ensureCapacity(std::int32_t width, std::int32_t height) {
   const std::int32_t oldHeight = height_;
   const std::int32_t oldStride = capacityStride_;
   const std::int32_t oldCapacityHeight = capacityHeight_;
+  const std::int32_t capacityWidthBefore = capacityWidth_;
   std::uint8_t* oldBits = bits_;
-  if (!create(width, height)) return false;
+  if (!create(width, height)) {
+    // Keep the picture as it was rather than lose it to a refused allocation.
+    surface_ = std::move(old);
+    bits_ = oldBits;
+    setCapacity(capacityWidthBefore, oldCapacityHeight);
+    setSize(oldWidth, oldHeight);
+    return false;
+  }
   if (old) {
     const std::int32_t rows = std::min(oldHeight, height);
     const std::size_t bytes = static_cast<std::size_t>(std::min(oldWidth, width)) * 4;

@@ -10,7 +10,8 @@ std::int32_t grownSide(std::int32_t capacity, std::int32_t request) {
   if (capacity >= request) return capacity;
   float side = capacity > 0 ? static_cast<float>(capacity) : static_cast<float>(request);
   while (side < static_cast<float>(request)) side *= 1.2f;
-  return static_cast<std::int32_t>(side);
+  // Near the top of the range the grown side would not fit: ask for the request alone.
+  return side < 2147483520.0f ? static_cast<std::int32_t>(side) : request;
 }
 
 }  // namespace

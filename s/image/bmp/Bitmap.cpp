@@ -23,7 +23,8 @@ bool Bitmap::create(std::int32_t width, std::int32_t height, std::int32_t bitCou
   clear();
   if (width <= 0 || height <= 0 || (bitCount != 24 && bitCount != 32)) return false;
   if (std::int64_t{width} * height > kMaxPixels) return false;
-  const std::int32_t stride = ((width * bitCount / 8) + 3) & ~3;
+  const auto stride =
+      static_cast<std::int32_t>(((std::int64_t{width} * bitCount / 8) + 3) & ~std::int64_t{3});
   if (!memory_.allocate(width, height, bitCount, stride)) return false;
   width_ = width;
   height_ = height;

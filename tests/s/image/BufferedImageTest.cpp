@@ -181,3 +181,19 @@ TEST_CASE("scaled version keeps the ratio and caches the copy") {
   CHECK(narrow->width() == 65);
   CHECK(narrow->height() == 200);
 }
+
+TEST_CASE("a refused surface leaves the picture as it was") {
+  Owned<BufferedImage> image = numbered(3, 2);
+  const std::uint8_t* surface = image->row(0);
+  // Far beyond what a bitmap may hold.
+  CHECK_FALSE(image->ensureCapacity(1 << 20, 1 << 20));
+  CHECK(image->width() == 3);
+  CHECK(image->capacityHeight() == 2);
+  CHECK(image->row(0) == surface);
+  CHECK(pixel(*image, 1, 2) == (2u << 16 | 3));
+
+  // One row longer than any bitmap may hold.
+  Owned<BufferedImage> wide = s::thread::obtain<BufferedImage>();
+  CHECK_FALSE(wide->create(1 << 27, 1));
+  CHECK(wide->width() == 0);
+}
