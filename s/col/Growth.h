@@ -7,11 +7,11 @@ namespace s::col {
 // One step of the growth policy shared by texts, arrays and the registry query buffer.
 constexpr std::uint32_t growthStep(std::uint32_t capacity) {
   std::uint64_t c = capacity;
-  std::uint64_t next = c < 100              ? 100
-                       : c < 10'000'000     ? c * 3
-                       : c < 50'000'000     ? c * 2
-                       : c < 100'000'000    ? c + c / 2
-                                            : c + c / 5;
+  std::uint64_t next = c < 100           ? 100
+                       : c < 10'000'000  ? c * 3
+                       : c < 50'000'000  ? c * 2
+                       : c < 100'000'000 ? c + c / 2
+                                         : c + c / 5;
   return next > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<std::uint32_t>(next);
 }
 

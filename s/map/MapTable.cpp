@@ -57,8 +57,9 @@ void MapTable::put(s::base::IObject* key, void* value) {
     }
   }
   static_assert(sizeof(Entry) <= 16 || sizeof(void*) == 8, "an entry is one 16-byte record");
-  auto* entry = static_cast<Entry*>(sizeof(Entry) <= 16 ? s::thread::RawRecordPool::records16().take()
-                                                        : std::calloc(1, sizeof(Entry)));
+  auto* entry =
+      static_cast<Entry*>(sizeof(Entry) <= 16 ? s::thread::RawRecordPool::records16().take()
+                                              : std::calloc(1, sizeof(Entry)));
   entry->hash = static_cast<std::uint32_t>(key->hash());
   entry->key = key;
   entry->value = value;

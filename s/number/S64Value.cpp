@@ -25,7 +25,8 @@ bool S64Value::equals(const s::base::IComparable* other,
 
 int S64Value::hash() const {
   auto bits = static_cast<std::uint64_t>(value_);
-  return static_cast<int>(static_cast<std::uint32_t>(bits) ^ static_cast<std::uint32_t>(bits >> 32));
+  return static_cast<int>(static_cast<std::uint32_t>(bits) ^
+                          static_cast<std::uint32_t>(bits >> 32));
 }
 
 }  // namespace s::number

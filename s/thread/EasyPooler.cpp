@@ -9,8 +9,8 @@ EasyPooler::EasyPooler(std::uint32_t capacity, CreateFn create, DeleteFn destroy
 
 EasyPooler::~EasyPooler() { deleteFreeObjects(); }
 
-EasyPooler* EasyPooler::createProcessWide(std::uint32_t capacity, CreateFn create,
-                                          DeleteFn destroy, ResetFn reset) {
+EasyPooler* EasyPooler::createProcessWide(std::uint32_t capacity, CreateFn create, DeleteFn destroy,
+                                          ResetFn reset) {
   auto* pool = new EasyPooler(capacity, create, destroy, reset);
   atProcessExit(&EasyPooler::closeAtExit, pool);
   return pool;

@@ -12,7 +12,9 @@ namespace s::thread {
 
 // A pool that can also account for the size of what it keeps. Subclasses make, reset and
 // destroy the objects; the base decides what to keep.
-class PoolerBase : public s::base::IObject, public s::base::IGenerator, public s::base::IDestructor {
+class PoolerBase : public s::base::IObject,
+                   public s::base::IGenerator,
+                   public s::base::IDestructor {
  public:
   static constexpr std::uint32_t kMaxFree = 1000;
   static constexpr std::uint32_t kMaxObjectSize = 1024;

@@ -11,8 +11,7 @@ template <std::size_t kSize>
 EasyPooler* makeRecordPool() {
   return EasyPooler::createProcessWide(
       RawRecordPool::kCapacity, []() -> void* { return std::calloc(1, kSize); },
-      [](void* record) { std::free(record); },
-      [](void* record) { std::memset(record, 0, kSize); });
+      [](void* record) { std::free(record); }, [](void* record) { std::memset(record, 0, kSize); });
 }
 
 }  // namespace

@@ -54,7 +54,8 @@ void ArrayBase::copyFrom(const ArrayBase& other, std::uint32_t sourceIndex,
                          std::uint32_t destinationIndex, std::uint32_t count) {
   if (count == kAll) count = other.count_ - sourceIndex;
   // Copying from itself may reallocate the source: go through a snapshot in that case.
-  if (&other == this && destinationIndex + count > capacity_) reserveExact(destinationIndex + count);
+  if (&other == this && destinationIndex + count > capacity_)
+    reserveExact(destinationIndex + count);
   writeAt(other.storage_, count, sourceIndex, destinationIndex);
 }
 
@@ -141,9 +142,9 @@ int ArrayBase::compareRaw(std::uint32_t index, const void* data, std::uint32_t d
   if (theirs > count) theirs = count;
   std::uint32_t common = mine < theirs ? mine : theirs;
   if (common > 0) {
-    int c = std::memcmp(storage_ + bytesOf(index),
-                        static_cast<const unsigned char*>(data) + bytesOf(dataIndex),
-                        bytesOf(common));
+    int c =
+        std::memcmp(storage_ + bytesOf(index),
+                    static_cast<const unsigned char*>(data) + bytesOf(dataIndex), bytesOf(common));
     if (c != 0) return c < 0 ? -1 : 1;
   }
   if (mine == theirs) return 0;

@@ -37,6 +37,8 @@ class ArrayBase : public s::base::IObject, public s::io::IInputStream, public s:
   std::uint32_t count() const { return count_; }
   std::uint32_t capacity() const { return capacity_; }
   void setCount(std::uint32_t n);
+  // Sets the count to n <= capacity() without reserving: the pools' push and pop.
+  void setCountWithinCapacity(std::uint32_t n) { count_ = n; }
   std::uint32_t byteSize(std::uint32_t n = kAll) const;
   void* data() { return storage_; }
   const void* data() const { return storage_; }

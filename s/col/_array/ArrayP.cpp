@@ -35,12 +35,6 @@ void ArrayP::disposeElements() {
   dropLast(count());
 }
 
-void* ArrayP::popLastPointer() {
-  void* pointer = pointerAt(count() - 1);
-  dropLast(1);
-  return pointer;
-}
-
 void* ArrayP::removeAt(std::uint32_t index) {
   void* element = pointerAt(index);
   if (index + 1 == count()) {
@@ -73,8 +67,6 @@ void ArrayP::appendElementHex(StrBuffer& buffer, const void* element) const {
   buffer.appendHexPointer(*static_cast<void* const*>(element));
 }
 
-const s::base::IComparator& ArrayP::defaultComparator() const {
-  return s::comp::CompP::instance();
-}
+const s::base::IComparator& ArrayP::defaultComparator() const { return s::comp::CompP::instance(); }
 
 }  // namespace s::col::_array

@@ -30,14 +30,22 @@ class ArrayP final : public ArrayBase {
   s::base::IDestructor* elementReleaser() const { return releaser_; }
   void setElementReleaser(s::base::IDestructor* releaser) { releaser_ = releaser; }
 
-  void* pointerAt(std::uint32_t index) const {
-    return static_cast<void* const*>(data())[index];
-  }
+  void* pointerAt(std::uint32_t index) const { return static_cast<void* const*>(data())[index]; }
   void setPointerAt(std::uint32_t index, void* pointer) {
     static_cast<void**>(data())[index] = pointer;
   }
-  void appendPointer(void* pointer) { append(&pointer, 1); }
-  void* popLastPointer();
+  void appendPointer(void* pointer) {
+    if (count() < capacity()) {
+      static_cast<void**>(data())[count()] = pointer;
+      setCountWithinCapacity(count() + 1);
+    } else {
+      append(&pointer, 1);
+    }
+  }
+  void* popLastPointer() {
+    setCountWithinCapacity(count() - 1);
+    return static_cast<void**>(data())[count()];
+  }
   // Removes one element; with a releaser the element is disposed of and null returned,
   // otherwise it is handed to the caller.
   void* removeAt(std::uint32_t index);

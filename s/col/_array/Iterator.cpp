@@ -21,9 +21,7 @@ s::base::Owned<Iterator> Iterator::at(ArrayBase* array, std::int32_t index) {
   return iterator;
 }
 
-bool Iterator::hasNext() const {
-  return index_ < static_cast<std::int32_t>(array_->count()) - 1;
-}
+bool Iterator::hasNext() const { return index_ < static_cast<std::int32_t>(array_->count()) - 1; }
 
 void* Iterator::next() {
   ++index_;

@@ -7,13 +7,21 @@
 namespace s::col::_array {
 
 template <>
-const char16_t* ArrayU08::className() const { return u"s_col__array_ArrayU08"; }
+const char16_t* ArrayU08::className() const {
+  return u"s_col__array_ArrayU08";
+}
 template <>
-const char16_t* ArrayS08::className() const { return u"s_col__array_ArrayS08"; }
+const char16_t* ArrayS08::className() const {
+  return u"s_col__array_ArrayS08";
+}
 template <>
-const char16_t* ArrayU32::className() const { return u"s_col__array_ArrayU32"; }
+const char16_t* ArrayU32::className() const {
+  return u"s_col__array_ArrayU32";
+}
 template <>
-const char16_t* ArrayS32::className() const { return u"s_col__array_ArrayS32"; }
+const char16_t* ArrayS32::className() const {
+  return u"s_col__array_ArrayS32";
+}
 
 template <class T>
 s::base::IObject* NumberArray<T>::newInstance() const {

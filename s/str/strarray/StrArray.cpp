@@ -22,9 +22,7 @@ void StrArray::reset() {
   if (parts_.count() > 0) parts_.clear();
 }
 
-void StrArray::add(s::base::Owned<StrBuffer> text) {
-  parts_.appendPointer(text.detach());
-}
+void StrArray::add(s::base::Owned<StrBuffer> text) { parts_.appendPointer(text.detach()); }
 
 void StrArray::removeLast() { parts_.removeAt(parts_.count() - 1); }
 

@@ -24,8 +24,6 @@ s::base::Owned<Iterator> Iterator::over(const StrBuffer* text, std::uint32_t uni
   return iterator;
 }
 
-bool Iterator::hasNext() const {
-  return index_ < static_cast<std::int32_t>(text_->length()) - 1;
-}
+bool Iterator::hasNext() const { return index_ < static_cast<std::int32_t>(text_->length()) - 1; }
 
 }  // namespace s::str::strbuffer

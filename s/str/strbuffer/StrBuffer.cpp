@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <string>
 
 #include "s/base/IComparator.h"
 #include "s/col/Growth.h"
@@ -16,6 +17,7 @@
 namespace s::str::strbuffer {
 
 using s::col::_array::ArrayU08;
+using s::col::_array::ArrayU32;
 using s::str::strarray::StrArray;
 
 namespace {
@@ -25,9 +27,7 @@ const char16_t kDefaultBlanks[] = {u' ', u'\n', u'\x3000', u'\t', u'\r'};
 constexpr std::uint32_t kDefaultBlankCount = 5;
 constexpr std::uint32_t kNumberRoom = 256;
 
-bool isBlankForNumbers(char16_t unit) {
-  return unit == u' ' || (unit >= u'\t' && unit <= u'\r');
-}
+bool isBlankForNumbers(char16_t unit) { return unit == u' ' || (unit >= u'\t' && unit <= u'\r'); }
 
 char16_t hexDigit(unsigned value) {
   return static_cast<char16_t>(value < 10 ? u'0' + value : u'a' + (value - 10));
@@ -58,10 +58,8 @@ int compareUnits(const char16_t* a, const char16_t* b, std::uint32_t n, bool sto
 }  // namespace
 
 std::uint32_t textLength(const char16_t* text) {
-  std::uint32_t n = 0;
   if (text == nullptr) return 0;
-  while (text[n] != 0) ++n;
-  return n;
+  return static_cast<std::uint32_t>(std::char_traits<char16_t>::length(text));
 }
 
 StrBuffer::~StrBuffer() { std::free(storage_); }
@@ -133,7 +131,7 @@ s::base::IObject* StrBuffer::newInstance() const { return s::thread::takeFromPoo
 void StrBuffer::release() { s::thread::giveBackToPool(this); }
 
 void StrBuffer::reset() {
-  std::free(storage_);
+  if (storage_ != nullptr) std::free(storage_);
   storage_ = nullptr;
   length_ = 0;
   capacity_ = 0;
@@ -315,8 +313,8 @@ bool StrBuffer::lastIndexOfIgnoreCase(char16_t unit, std::uint32_t* position,
   return false;
 }
 
-bool StrBuffer::lastIndexOfAny(const char16_t* set, std::uint32_t setSize,
-                               std::uint32_t* position, std::uint32_t before) const {
+bool StrBuffer::lastIndexOfAny(const char16_t* set, std::uint32_t setSize, std::uint32_t* position,
+                               std::uint32_t before) const {
   std::uint32_t limit = 0;
   if (!backwardLimit(before, length_, &limit)) return false;
   for (std::uint32_t i = limit; i-- > 0;) {
@@ -345,17 +343,28 @@ bool StrBuffer::lastIndexOfAnyIgnoreCase(const char16_t* set, std::uint32_t setS
 }
 
 template <bool kIgnoreCase>
-bool StrBuffer::findImpl(const char16_t* text, std::uint32_t* position,
-                         std::uint32_t start) const {
+bool StrBuffer::findImpl(const char16_t* text, std::uint32_t* position, std::uint32_t start) const {
   if (length_ == 0) return false;
-  std::uint32_t n = textLength(text);
+  const std::uint32_t n = textLength(text);
   if (n == 0 || start >= length_ || n > length_ - start) return false;
   const char16_t first = fold<kIgnoreCase>(text[0]);
-  const std::uint32_t lastStart = length_ - n;
-  for (std::uint32_t i = start; i <= lastStart; ++i) {
-    if (fold<kIgnoreCase>(storage_[i]) != first) continue;
-    if (compareUnits<kIgnoreCase>(storage_ + i + 1, text + 1, n - 1, false) == 0) {
-      *position = i;
+  const char16_t* const units = storage_;
+  const char16_t* const last = units + (length_ - n);
+  for (const char16_t* p = units + start; p <= last; ++p) {
+    if constexpr (kIgnoreCase) {
+      if (fold<true>(*p) != first) continue;
+    } else {
+      p = std::char_traits<char16_t>::find(p, static_cast<std::size_t>(last - p) + 1, first);
+      if (p == nullptr) return false;
+    }
+    bool same;
+    if constexpr (kIgnoreCase) {
+      same = compareUnits<true>(p + 1, text + 1, n - 1, false) == 0;
+    } else {
+      same = std::memcmp(p + 1, text + 1, 2u * (n - 1)) == 0;
+    }
+    if (same) {
+      *position = static_cast<std::uint32_t>(p - units);
       return true;
     }
   }
@@ -716,15 +725,27 @@ void StrBuffer::replaceAllImpl(const char16_t* find, const char16_t* replacement
     return;
   }
 
-  auto result = s::thread::obtain<StrBuffer>();
-  result->reserve(length_ + (replacementLength - findLength) * 4);
-  std::uint32_t read = 0;
+  // Note every match first so that the result is allocated once, at its exact size.
+  auto matches = s::thread::obtain<ArrayU32>();
   do {
-    result->appendUnits(storage_ + read, match - read);
-    result->appendUnits(replacement, replacementLength);
-    read = match + findLength;
-  } while (findImpl<kIgnoreCase>(find, &match, read));
-  result->appendUnits(storage_ + read, length_ - read);
+    matches->add(match);
+  } while (findImpl<kIgnoreCase>(find, &match, match + findLength));
+  const std::uint32_t count = matches->count();
+  auto result = s::thread::obtain<StrBuffer>();
+  result->reserveExact(length_ + count * (replacementLength - findLength));
+  char16_t* out = result->storage_;
+  std::uint32_t read = 0;
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const std::uint32_t at = matches->at(i);
+    std::memcpy(out, storage_ + read, 2u * (at - read));
+    out += at - read;
+    std::memcpy(out, replacement, 2u * replacementLength);
+    out += replacementLength;
+    read = at + findLength;
+  }
+  std::memcpy(out, storage_ + read, 2u * (length_ - read));
+  out += length_ - read;
+  result->length_ = static_cast<std::uint32_t>(out - result->storage_);
   std::swap(storage_, result->storage_);
   std::swap(length_, result->length_);
   std::swap(capacity_, result->capacity_);
@@ -936,18 +957,15 @@ std::int32_t StrBuffer::toInt32() const {
   std::uint64_t magnitude = parseMagnitude(storage_, length_, &negative, 0x80000000ull);
   std::uint64_t limit = negative ? 0x80000000ull : 0x7FFFFFFFull;
   if (magnitude > limit) magnitude = limit;
-  return negative ? static_cast<std::int32_t>(0 - magnitude)
-                  : static_cast<std::int32_t>(magnitude);
+  return negative ? static_cast<std::int32_t>(0 - magnitude) : static_cast<std::int32_t>(magnitude);
 }
 
 std::int64_t StrBuffer::toInt64() const {
   bool negative = false;
-  std::uint64_t magnitude =
-      parseMagnitude(storage_, length_, &negative, 0x8000000000000000ull);
+  std::uint64_t magnitude = parseMagnitude(storage_, length_, &negative, 0x8000000000000000ull);
   std::uint64_t limit = negative ? 0x8000000000000000ull : 0x7FFFFFFFFFFFFFFFull;
   if (magnitude > limit) magnitude = limit;
-  return negative ? static_cast<std::int64_t>(0 - magnitude)
-                  : static_cast<std::int64_t>(magnitude);
+  return negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
 }
 
 double StrBuffer::toFloat() const {
@@ -1016,8 +1034,8 @@ namespace {
 bool endsWord(char16_t c) {
   if (c <= 36 || (c >= 38 && c <= 42) || c == 44 || c == 46 || c == 47) return true;
   if ((c >= 58 && c <= 64) || (c >= 91 && c <= 96) || (c >= 123 && c <= 255)) return true;
-  return (c >= 0x3000 && c <= 0x3002) || c == 0x300C || c == 0x300D || c == 0x3010 ||
-         c == 0x3011 || c == 0xFF08 || c == 0xFF09;
+  return (c >= 0x3000 && c <= 0x3002) || c == 0x300C || c == 0x300D || c == 0x3010 || c == 0x3011 ||
+         c == 0xFF08 || c == 0xFF09;
 }
 
 bool isStopWord(const StrBuffer& word) {
@@ -1076,8 +1094,7 @@ s::base::Owned<Iterator> StrBuffer::iteratorFromEnd(std::uint32_t n) const {
 // ---- streams ----
 
 bool StrBuffer::read(void* destination, std::uint32_t count, std::uint32_t* bytesRead) {
-  return s::io::ByteCursor::read(storage_, 2u * length_, position_, destination, count,
-                                 bytesRead);
+  return s::io::ByteCursor::read(storage_, 2u * length_, position_, destination, count, bytesRead);
 }
 
 bool StrBuffer::write(const void* source, std::uint32_t count) {

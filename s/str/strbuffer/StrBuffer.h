@@ -89,11 +89,10 @@ class StrBuffer final : public IStr {
                              std::uint32_t before = kFromEnd) const;
   bool lastIndexOfAny(const char16_t* set, std::uint32_t setSize, std::uint32_t* position,
                       std::uint32_t before = kFromEnd) const;
-  bool lastIndexOfAnyIgnoreCase(const char16_t* set, std::uint32_t setSize,
-                                std::uint32_t* position, std::uint32_t before = kFromEnd) const;
+  bool lastIndexOfAnyIgnoreCase(const char16_t* set, std::uint32_t setSize, std::uint32_t* position,
+                                std::uint32_t before = kFromEnd) const;
   bool find(const char16_t* text, std::uint32_t* position, std::uint32_t start = 0) const;
-  bool findIgnoreCase(const char16_t* text, std::uint32_t* position,
-                      std::uint32_t start = 0) const;
+  bool findIgnoreCase(const char16_t* text, std::uint32_t* position, std::uint32_t start = 0) const;
   bool findLast(const char16_t* text, std::uint32_t* position,
                 std::uint32_t before = kFromEnd) const;
   bool findLastIgnoreCase(const char16_t* text, std::uint32_t* position,

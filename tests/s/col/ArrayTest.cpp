@@ -62,7 +62,8 @@ TEST_CASE("inserting, removing and taking elements keeps the order") {
   array->insertAt(array->count(), &nine, 1);  // at the count: appends
   array->insertAt(0, &nine, 1);               // at 0: front
   array->insertAt(2, values, 2);
-  CHECK(array->toText()->equals(*s::str::strbuffer::newStr(u"s_col__array_ArrayS32 [9 1 1 2 2 3 9]")));
+  CHECK(array->toText()->equals(
+      *s::str::strbuffer::newStr(u"s_col__array_ArrayS32 [9 1 1 2 2 3 9]")));
 
   std::int32_t out[3] = {};
   array->takeRange(1, out, 2);
@@ -203,7 +204,8 @@ TEST_CASE("array byte streams read and write the storage") {
 
 TEST_CASE("a map keeps one entry per key and disposes what it lets go") {
   auto map = obtain<s::map::Map>();
-  map->setDisposers(&s::cleaner::CleanerIObject::instance(), &s::cleaner::CleanerIObject::instance());
+  map->setDisposers(&s::cleaner::CleanerIObject::instance(),
+                    &s::cleaner::CleanerIObject::instance());
   auto* key = new s::number::S64Value();
   key->setValue(7);
   auto* value = new s::number::S64Value();

@@ -40,10 +40,8 @@ TEST_CASE("split drops empty pieces") {
     std::uint32_t count;
   };
   const Case cases[] = {
-      {u",a,,b,", u"a|b", 2},
-      {u"1024,3072,512", u"1024|3072|512", 3},
-      {u"whole", u"whole", 1},
-      {u"", u"", 0},
+      {u",a,,b,", u"a|b", 2},  {u"1024,3072,512", u"1024|3072|512", 3},
+      {u"whole", u"whole", 1}, {u"", u"", 0},
       {u",,,", u"", 0},
   };
   for (const Case& c : cases) {
@@ -59,7 +57,7 @@ TEST_CASE("isInteger accepts digits and one leading minus") {
     const char16_t* input;
     bool integer;
   };
-  const Case cases[] = {{u"", false},   {u"-5", true}, {u"-", false},  {u"5-", false},
+  const Case cases[] = {{u"", false},    {u"-5", true},   {u"-", false},  {u"5-", false},
                         {u"0042", true}, {u"12k", false}, {u" 1", false}, {u"+1", false}};
   for (const Case& c : cases) {
     CAPTURE(std::string(c.input, c.input + std::u16string(c.input).size()));
@@ -222,12 +220,9 @@ TEST_CASE("replaceAll with equal, shorter and longer replacements") {
     const char16_t* expected;
   };
   const Case cases[] = {
-      {u"a-b-c", u"-", u"+", u"a+b+c"},
-      {u"a--b--c", u"--", u"", u"abc"},
-      {u"xxAxx", u"xx", u"y", u"yAy"},
-      {u"a.b", u".", u"<dot>", u"a<dot>b"},
-      {u"..", u".", u"::", u"::::"},
-      {u"none", u"z", u"zz", u"none"},
+      {u"a-b-c", u"-", u"+", u"a+b+c"}, {u"a--b--c", u"--", u"", u"abc"},
+      {u"xxAxx", u"xx", u"y", u"yAy"},  {u"a.b", u".", u"<dot>", u"a<dot>b"},
+      {u"..", u".", u"::", u"::::"},    {u"none", u"z", u"zz", u"none"},
       {u"ab", u"abc", u"x", u"ab"},
   };
   for (const Case& c : cases) {
@@ -258,7 +253,10 @@ TEST_CASE("UTF-8 round trip and the array forms") {
   CHECK(unterminated->items()[3] == 0);  // written after the data, not counted
 
   auto bad = newStr();
-  bad->fromUtf8("a\xFF" "b\xE2\x82", false);
+  bad->fromUtf8(
+      "a\xFF"
+      "b\xE2\x82",
+      false);
   CHECK(text(*bad) == u"a\uFFFDb\uFFFD");
   auto lone = newStr(u"x");
   lone->appendChar(0xD800);

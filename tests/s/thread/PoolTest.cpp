@@ -4,8 +4,8 @@
 
 #include "s/base/IObject.h"
 #include "s/thread/EasyPooler.h"
-#include "s/thread/PoolerBase.h"
 #include "s/thread/Pool.h"
+#include "s/thread/PoolerBase.h"
 #include "s/thread/RawRecordPool.h"
 
 namespace {
