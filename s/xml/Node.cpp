@@ -85,12 +85,20 @@ s::base::IObject* Node::newInstance() const { return s::thread::takeFromPool<Nod
 void Node::release() { s::thread::giveBackToPool(this); }
 
 void Node::clear() {
-  std::free(name_);
-  name_ = nullptr;
+  // A short name's storage stays for the next use of the node; the name reads as unset.
+  if (nameCapacity_ > kKeptNameCapacity) {
+    std::free(name_);
+    name_ = nullptr;
+    nameCapacity_ = 0;
+  }
   nameLength_ = 0;
   attributes_.clear();
-  // Storage is kept: pooled nodes are refilled by the next parse.
-  children_.clear();
+  // So does a small child list's storage, so that a pooled node holds little.
+  if (children_.capacity() > kKeptChildCapacity) {
+    children_.free();
+  } else {
+    children_.clear();
+  }
 }
 
 void Node::walk(const char16_t*) const {
@@ -173,12 +181,19 @@ const char16_t* Node::skipToTag(const char16_t* at) {
 
 void Node::setName(const char16_t* text, std::int32_t count) {
   std::uint32_t length = lengthOf(text, count);
-  auto* copy = static_cast<char16_t*>(std::malloc((std::size_t{length} + 1) * sizeof(char16_t)));
-  if (copy == nullptr) throw std::bad_alloc();
-  if (length > 0) std::memcpy(copy, text, length * sizeof(char16_t));
-  copy[length] = 0;
-  std::free(name_);
-  name_ = copy;
+  if (length + 1 > nameCapacity_ || name_ == nullptr) {
+    auto* storage =
+        static_cast<char16_t*>(std::malloc((std::size_t{length} + 1) * sizeof(char16_t)));
+    if (storage == nullptr) throw std::bad_alloc();
+    // Copied before the old storage goes: the text may be this node's own name.
+    if (length > 0) std::memcpy(storage, text, length * sizeof(char16_t));
+    std::free(name_);
+    name_ = storage;
+    nameCapacity_ = length + 1;
+  } else if (length > 0) {
+    std::memmove(name_, text, length * sizeof(char16_t));
+  }
+  name_[length] = 0;
   nameLength_ = length;
 }
 

@@ -33,7 +33,7 @@ class Node final : public IXml, public s::thread::IPoolable {
   const char16_t* parse(const char16_t* text) override;
   void parseUtf8(const ArrayU08& bytes) override;
   // The name, or the empty text while none is set.
-  const char16_t* name() const override { return name_ != nullptr ? name_ : u""; }
+  const char16_t* name() const override { return nameLength_ > 0 ? name_ : u""; }
   std::uint32_t nameLength() const { return nameLength_; }
   void setName(const char16_t* text, std::int32_t count = -1) override;
   // Count -1: the whole name ignoring case; otherwise count units exactly, ending the name.
@@ -103,8 +103,12 @@ class Node final : public IXml, public s::thread::IPoolable {
 
   s::col::_array::ArrayP children_;
   Attributes attributes_;
+  static constexpr std::uint32_t kKeptNameCapacity = 32;
+  static constexpr std::uint32_t kKeptChildCapacity = 64;
+
   char16_t* name_ = nullptr;
   std::uint32_t nameLength_ = 0;
+  std::uint32_t nameCapacity_ = 0;
 };
 
 // A node from the node pool, held by a handle that gives it back.
