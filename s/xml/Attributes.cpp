@@ -31,6 +31,16 @@ std::uint32_t Attributes::find(const char16_t* name, std::uint32_t nameLength) c
   return kNotFound;
 }
 
+std::uint32_t Attributes::removeAll(const char16_t* name, std::uint32_t nameLength) {
+  std::uint32_t removed = 0;
+  for (std::uint32_t index = find(name, nameLength); index != kNotFound;
+       index = find(name, nameLength)) {
+    removeAt(index);
+    ++removed;
+  }
+  return removed;
+}
+
 const AttrRecord* Attributes::findRecord(const char16_t* name, std::uint32_t nameLength) const {
   std::uint32_t index = find(name, nameLength);
   return index == kNotFound ? nullptr : &at(index);

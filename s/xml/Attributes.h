@@ -36,6 +36,10 @@ class Attributes final : public s::base::IObject, public s::thread::IPoolable {
   // the empty name finds the first text record. kNotFound when there is none.
   std::uint32_t find(const char16_t* name, std::uint32_t nameLength) const;
   const AttrRecord* findRecord(const char16_t* name, std::uint32_t nameLength) const;
+  // Gives the record back to the record pool.
+  void removeAt(std::uint32_t index) { records_.removeAt(index); }
+  // Removes every record with that name (ignoring ASCII case); returns how many went.
+  std::uint32_t removeAll(const char16_t* name, std::uint32_t nameLength);
   void clear() { records_.clear(); }
 
  private:
