@@ -142,9 +142,9 @@ const char16_t* Node::parseElement(const char16_t* at, std::uint32_t depth) {
     const char16_t* attrName = at;
     while (*at != 0 && *at != u'=' && !isXmlBlank(*at)) ++at;
     auto attrNameLength = static_cast<std::uint32_t>(at - attrName);
-    at = skipPast(at, u'"');
-    if (*at == 0 && at[-1] != u'"') return at;
-    const char16_t* value = at;
+    while (*at != 0 && *at != u'"') ++at;
+    if (*at == 0) return at;
+    const char16_t* value = ++at;
     while (*at != 0 && *at != u'"') ++at;
     attributes_.add(attrName, attrNameLength, value, static_cast<std::uint32_t>(at - value));
     if (*at == 0) return at;

@@ -238,6 +238,8 @@ TEST_CASE("a document that ends early keeps what was read") {
       {u"<a", u"<a></a>"},
       {u"<a b=\"1", u"<a b=\"1\"></a>"},
       {u"<a b=", u"<a></a>"},
+      {u"<a \"", u"<a></a>"},
+      {u"<a b=\"", u"<a b=\"\"></a>"},
       {u"<a><b>text", u"<a><b>text</b></a>"},
       {u"<a><!-- open", u"<a></a>"},
       {u"<a><b></b", u"<a><b></b></a>"},
