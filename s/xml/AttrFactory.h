@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+
+#include "s/thread/PoolerBase.h"
+
+namespace s::xml {
+
+// One attribute of an element, or a piece of its text when the name is empty. Both texts live
+// in one heap block (name, terminator, value, terminator) so a record costs one allocation;
+// the value is kept in its escaped (entity) form.
+struct AttrRecord {
+  std::uint32_t nameLength;
+  char16_t* name;
+  std::uint32_t valueLength;
+  char16_t* value;
+};
+
+// The pool of attribute records: zeroed blocks from the C heap, no size accounting.
+class AttrFactory final : public s::thread::PoolerBase {
+ public:
+  AttrFactory() = default;
+  ~AttrFactory() override;
+
+  // The one process-wide pool, created on first use and emptied at process exit.
+  static AttrFactory& instance();
+
+  const char16_t* className() const override { return u"s_xml_AttrFactory"; }
+  s::base::IObject* newInstance() const override { return new AttrFactory(); }
+
+  std::uint32_t sizeOf(void* object) override;
+  void* generate() override;
+  void resetObject(void* object) override;
+  void destroyObject(void** object) override;
+
+  // A record from the pool holding copies of the two texts.
+  AttrRecord* make(const char16_t* name, std::uint32_t nameLength, const char16_t* value,
+                   std::uint32_t valueLength);
+
+ private:
+  static void closeAtExit(void* factory);
+};
+
+}  // namespace s::xml

@@ -1,0 +1,49 @@
+#include "s/xml/Attributes.h"
+
+#include "s/str/strbuffer/StrBuffer.h"
+#include "s/thread/Pool.h"
+
+namespace s::xml {
+
+using s::str::strbuffer::foldAscii;
+
+Attributes::Attributes() { records_.setElementReleaser(&AttrFactory::instance()); }
+
+Attributes::~Attributes() { records_.free(); }
+
+s::base::IObject* Attributes::newInstance() const { return s::thread::takeFromPool<Attributes>(); }
+
+void Attributes::release() { s::thread::giveBackToPool(this); }
+
+void Attributes::add(const char16_t* name, std::uint32_t nameLength, const char16_t* value,
+                     std::uint32_t valueLength) {
+  records_.appendPointer(AttrFactory::instance().make(name, nameLength, value, valueLength));
+}
+
+std::uint32_t Attributes::find(const char16_t* name, std::uint32_t nameLength) const {
+  for (std::uint32_t i = 0; i < records_.count(); ++i) {
+    const AttrRecord& record = at(i);
+    if (record.nameLength != nameLength) continue;
+    std::uint32_t k = 0;
+    while (k < nameLength && foldAscii(record.name[k]) == foldAscii(name[k])) ++k;
+    if (k == nameLength) return i;
+  }
+  return kNotFound;
+}
+
+std::uint32_t Attributes::removeAll(const char16_t* name, std::uint32_t nameLength) {
+  std::uint32_t removed = 0;
+  for (std::uint32_t index = find(name, nameLength); index != kNotFound;
+       index = find(name, nameLength)) {
+    removeAt(index);
+    ++removed;
+  }
+  return removed;
+}
+
+const AttrRecord* Attributes::findRecord(const char16_t* name, std::uint32_t nameLength) const {
+  std::uint32_t index = find(name, nameLength);
+  return index == kNotFound ? nullptr : &at(index);
+}
+
+}  // namespace s::xml

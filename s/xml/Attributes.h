@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+
+#include "s/base/IObject.h"
+#include "s/col/_array/ArrayP.h"
+#include "s/thread/IPoolable.h"
+#include "s/xml/AttrFactory.h"
+
+namespace s::xml {
+
+// The attribute records of one element in the order they were added; the list owns them and
+// gives them back to the record pool when cleared.
+class Attributes final : public s::base::IObject, public s::thread::IPoolable {
+ public:
+  static constexpr std::uint32_t kNotFound = 0xFFFFFFFFu;
+
+  Attributes();
+  ~Attributes() override;
+  Attributes(const Attributes&) = delete;
+  Attributes& operator=(const Attributes&) = delete;
+
+  const char16_t* className() const override { return u"s_xml_Attributes"; }
+  s::base::IObject* newInstance() const override;
+  // Only for lists taken from their pool; a node's own list lives and dies with the node.
+  void release() override;
+  void reset() override { clear(); }
+
+  std::uint32_t count() const { return records_.count(); }
+  const AttrRecord& at(std::uint32_t index) const {
+    return *static_cast<const AttrRecord*>(records_.pointerAt(index));
+  }
+  void add(const char16_t* name, std::uint32_t nameLength, const char16_t* value,
+           std::uint32_t valueLength);
+  // Index of the first record whose name equals name (nameLength units) ignoring ASCII case;
+  // the empty name finds the first text record. kNotFound when there is none.
+  std::uint32_t find(const char16_t* name, std::uint32_t nameLength) const;
+  const AttrRecord* findRecord(const char16_t* name, std::uint32_t nameLength) const;
+  // Gives the record back to the record pool.
+  void removeAt(std::uint32_t index) { records_.removeAt(index); }
+  // Removes every record with that name (ignoring ASCII case); returns how many went.
+  std::uint32_t removeAll(const char16_t* name, std::uint32_t nameLength);
+  void clear() { records_.clear(); }
+
+ private:
+  s::col::_array::ArrayP records_;
+};
+
+}  // namespace s::xml

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <cstdint>
+
+#include "s/col/_array/ArrayP.h"
+#include "s/thread/IPoolable.h"
+#include "s/xml/Attributes.h"
+#include "s/xml/IXml.h"
+
+namespace s::xml {
+
+// The library's XML element: a forgiving single-pass reader and a writer of the same shape.
+// A node owns its name, its attributes and its children; giving it back gives back the subtree.
+class Node final : public IXml, public s::thread::IPoolable {
+ public:
+  // Elements nested deeper than this end the document: the reader stops there as if the text
+  // had ended, so no input can exhaust the stack.
+  static constexpr std::uint32_t kMaxDepth = 256;
+
+  Node();
+  ~Node() override;
+  Node(const Node&) = delete;
+  Node& operator=(const Node&) = delete;
+
+  const char16_t* className() const override { return u"s_xml_Node"; }
+  s::base::IObject* newInstance() const override;
+  void release() override;
+  void reset() override { clear(); }
+
+  std::uint32_t childCount() const override { return children_.count(); }
+  void clear() override;
+  void walk(const char16_t* prefix) const override;
+  const char16_t* parse(const char16_t* text) override;
+  void parseUtf8(const ArrayU08& bytes) override;
+  // The name, or the empty text while none is set.
+  const char16_t* name() const override { return nameLength_ > 0 ? name_ : u""; }
+  std::uint32_t nameLength() const { return nameLength_; }
+  void setName(const char16_t* text, std::int32_t count = -1) override;
+  // Count -1: the whole name ignoring case; otherwise count units exactly, ending the name.
+  bool nameEquals(const char16_t* text, std::int32_t count = -1) const override;
+  bool isComment() const override { return nameLength_ > 0 && name_[0] == u'!'; }
+  // No bounds check.
+  Node* child(std::uint32_t index) const override {
+    return static_cast<Node*>(children_.pointerAt(index));
+  }
+  Node* addChild(const char16_t* name, std::int32_t count = -1) override;
+  // Takes ownership of a node from the node pool.
+  void appendChild(IXml* node) override;
+  void removeChild(std::uint32_t index) override;
+  bool findChildIndex(const char16_t* name, std::uint32_t* index,
+                      std::int32_t count = -1) const override;
+  Node* findChild(const char16_t* name, std::int32_t count = -1) const override;
+
+  void setAttrInt64(const char16_t* name, std::int64_t value) override;
+  void setAttrUInt32(const char16_t* name, std::uint32_t value) override;
+  void setAttrUInt16(const char16_t* name, std::uint16_t value) override;
+  void setAttrUInt8(const char16_t* name, std::uint8_t value) override;
+  void setAttrUInt64(const char16_t* name, std::uint64_t value) override;
+  void setAttrInt32(const char16_t* name, std::int32_t value) override;
+  void setAttrInt16(const char16_t* name, std::int16_t value) override;
+  void setAttrInt8(const char16_t* name, std::int8_t value) override;
+  void setAttrFloat(const char16_t* name, float value) override;
+  void setAttrDouble(const char16_t* name, double value) override;
+  void setAttrText(const char16_t* name, const char16_t* value) override;
+  void setAttrHex64(const char16_t* name, const std::uint64_t* values,
+                    std::uint32_t count) override;
+  void setAttrHex32(const char16_t* name, const std::uint32_t* values,
+                    std::uint32_t count) override;
+  void setAttrHex16(const char16_t* name, const std::uint16_t* values,
+                    std::uint32_t count) override;
+  void setAttrHex8(const char16_t* name, const std::uint8_t* values, std::uint32_t count) override;
+  void setAttrHex32Pairs(const char16_t* name, const std::uint32_t* values,
+                         std::uint32_t count) override;
+
+  bool getBool(const char16_t* name, bool defaultValue) const override;
+  std::int8_t getInt8(const char16_t* name, std::int8_t defaultValue) const override;
+  std::int16_t getInt16(const char16_t* name, std::int16_t defaultValue) const override;
+  std::int32_t getInt32(const char16_t* name, std::int32_t defaultValue) const override;
+  std::int64_t getInt64(const char16_t* name, std::int64_t defaultValue) const override;
+  std::uint8_t getUInt8(const char16_t* name, std::uint8_t defaultValue) const override;
+  std::uint16_t getUInt16(const char16_t* name, std::uint16_t defaultValue) const override;
+  std::uint32_t getUInt32(const char16_t* name, std::uint32_t defaultValue) const override;
+  std::uint64_t getUInt64(const char16_t* name, std::uint64_t defaultValue) const override;
+  StrBuffer& getText(StrBuffer& buffer, const char16_t* name, const char16_t* defaultValue,
+                     bool append) const override;
+
+  StrBuffer* serialize(StrBuffer* buffer, bool append) const override;
+  ArrayU08* serializeUtf8(ArrayU08* bytes, bool append) const override;
+
+  Attributes& attributes() override { return attributes_; }
+  const Attributes& attributes() const override { return attributes_; }
+
+  bool loadFile(const char16_t* path) override;
+  bool load(const s::file::Path& path) override;
+  bool saveFile(const char16_t* path) const override;
+  bool save(const s::file::Path& path) const override;
+
+ private:
+  const char16_t* parseElement(const char16_t* at, std::uint32_t depth);
+  // Keeps the units up to the next "<" as an empty-named record.
+  const char16_t* skipToTag(const char16_t* at);
+  void serializeInto(StrBuffer& out) const;
+
+  s::col::_array::ArrayP children_;
+  Attributes attributes_;
+  static constexpr std::uint32_t kKeptNameCapacity = 32;
+  static constexpr std::uint32_t kKeptChildCapacity = 64;
+
+  char16_t* name_ = nullptr;
+  std::uint32_t nameLength_ = 0;
+  std::uint32_t nameCapacity_ = 0;
+};
+
+// A node from the node pool, held by a handle that gives it back.
+s::base::Owned<Node> newNode();
+
+}  // namespace s::xml
