@@ -35,7 +35,7 @@ struct Fault {
   std::u16string key;  // folded native name
   std::u16string value;
   NtStatus status = NtStatus::kSuccess;
-  bool tamper = false;
+  std::uint32_t tamper = 0;  // writes still to be tampered with
 };
 
 std::u16string folded(std::u16string text) {
@@ -280,9 +280,9 @@ NtStatus S_NTAPI queryValueKey(NtHandle key, const NtUnicodeString* name,
   return answer(valueAnswer(*v, informationClass), fixed, buffer, length, resultLength);
 }
 
-const Fault* faultFor(const Key* key, const std::u16string& valueName) {
+Fault* faultFor(const Key* key, const std::u16string& valueName) {
   std::u16string path = folded(pathOf(key));
-  for (const Fault& f : state().faults) {
+  for (Fault& f : state().faults) {
     if (f.key == path && f.value == folded(valueName)) return &f;
   }
   return nullptr;
@@ -297,7 +297,7 @@ NtStatus S_NTAPI setValueKey(NtHandle key, const NtUnicodeString* name, std::uin
   if ((h->access & 0x0002) == 0 || writeDenied(h->key.get())) return NtStatus::kAccessDenied;
   if (size != 0 && data == nullptr) return NtStatus::kInvalidParameter;
   std::u16string valueName = nameOf(name);
-  const Fault* fault = faultFor(h->key.get(), valueName);
+  Fault* fault = faultFor(h->key.get(), valueName);
   if (fault != nullptr && fault->status != NtStatus::kSuccess) return fault->status;
   Value* v = valueOf(h->key.get(), valueName);
   if (v == nullptr) {
@@ -307,9 +307,10 @@ NtStatus S_NTAPI setValueKey(NtHandle key, const NtUnicodeString* name, std::uin
   v->type = type;
   auto* bytes = static_cast<const std::uint8_t*>(data);
   v->data.assign(bytes, bytes + size);
-  if (fault != nullptr && fault->tamper) {
+  if (fault != nullptr && fault->tamper > 0) {
     // A write that lands differently: one more byte, as a filter rewriting the value might.
     v->data.push_back(0x5A);
+    --fault->tamper;
   }
   ++state().changes;
   return NtStatus::kSuccess;
@@ -495,13 +496,13 @@ void MemoryRegistry::setKeyDenied(const char16_t* nativeKeyName, bool deny) {
 void MemoryRegistry::failValueWrite(const char16_t* nativeKeyName, const char16_t* valueName,
                                     NtStatus status) {
   std::lock_guard<std::recursive_mutex> guard(state().mutex);
-  state().faults.push_back(Fault{folded(nativeKeyName), folded(valueName), status, false});
+  state().faults.push_back(Fault{folded(nativeKeyName), folded(valueName), status, 0});
 }
 
 void MemoryRegistry::tamperValueWrite(const char16_t* nativeKeyName, const char16_t* valueName,
-                                      bool tamper) {
+                                      std::uint32_t times) {
   std::lock_guard<std::recursive_mutex> guard(state().mutex);
-  state().faults.push_back(Fault{folded(nativeKeyName), folded(valueName), NtStatus::kSuccess, tamper});
+  state().faults.push_back(Fault{folded(nativeKeyName), folded(valueName), NtStatus::kSuccess, times});
 }
 
 bool MemoryRegistry::keyExists(const char16_t* nativeKeyName) {

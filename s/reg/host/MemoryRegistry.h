@@ -29,10 +29,11 @@ class MemoryRegistry {
   void setDenyWrites(bool deny);
   // The same for one key only, as a read-only access list on it would.
   void setKeyDenied(const char16_t* nativeKeyName, bool deny);
-  // The next writes of one value fail with status (0 clears the fault).
+  // Every later write of one value fails with status.
   void failValueWrite(const char16_t* nativeKeyName, const char16_t* valueName, NtStatus status);
-  // The next writes of one value report success but store other bytes.
-  void tamperValueWrite(const char16_t* nativeKeyName, const char16_t* valueName, bool tamper);
+  // The next `times` writes of one value report success but store other bytes.
+  void tamperValueWrite(const char16_t* nativeKeyName, const char16_t* valueName,
+                        std::uint32_t times);
 
   // Inspection for tests.
   bool keyExists(const char16_t* nativeKeyName);
