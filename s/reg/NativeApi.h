@@ -40,8 +40,8 @@ constexpr std::uint32_t kKeyEnumerateSubKeys = 0x0008;
 constexpr std::uint32_t kKeyNotify = 0x0010;
 constexpr std::uint32_t kReadControl = 0x00020000;
 // The access bits that change a key or its values.
-constexpr std::uint32_t kKeyWriteBits = 0x0002 | 0x0004 | 0x0020 | 0x00010000 | 0x00040000 |
-                                        0x00080000 | 0x40000000 | 0x10000000;
+constexpr std::uint32_t kKeyWriteBits =
+    0x0002 | 0x0004 | 0x0020 | 0x00010000 | 0x00040000 | 0x00080000 | 0x40000000 | 0x10000000;
 
 // Information classes used by the key layer.
 constexpr std::uint32_t kKeyBasicInformation = 0;
@@ -80,9 +80,8 @@ struct NativeTable {
   NtStatus(S_NTAPI* setValueKey)(NtHandle key, const NtUnicodeString* name,
                                  std::uint32_t titleIndex, std::uint32_t type, const void* data,
                                  std::uint32_t size);
-  NtStatus(S_NTAPI* enumerateKey)(NtHandle key, std::uint32_t index,
-                                  std::uint32_t informationClass, void* buffer,
-                                  std::uint32_t length, std::uint32_t* resultLength);
+  NtStatus(S_NTAPI* enumerateKey)(NtHandle key, std::uint32_t index, std::uint32_t informationClass,
+                                  void* buffer, std::uint32_t length, std::uint32_t* resultLength);
   NtStatus(S_NTAPI* enumerateValueKey)(NtHandle key, std::uint32_t index,
                                        std::uint32_t informationClass, void* buffer,
                                        std::uint32_t length, std::uint32_t* resultLength);

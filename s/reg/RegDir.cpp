@@ -146,7 +146,8 @@ void RegDir::buildNames() {
     nativeNameString_.maximumLength = nativeNameString_.length;
   }
   // The root itself has no trailing separator in the object namespace.
-  if (path_->isEmpty()) nativeNameString_.length = static_cast<std::uint16_t>(nativeNameString_.length - 2);
+  if (path_->isEmpty())
+    nativeNameString_.length = static_cast<std::uint16_t>(nativeNameString_.length - 2);
   // A counted string holds at most 32767 units; a longer name must not wrap into a shorter one.
   if (nativeName_->length() > 32767) nativeNameString_.length = 0;
   attributes_.length = sizeof(NtObjectAttributes);
@@ -481,9 +482,7 @@ NtStatus RegDir::setUInt64(const char16_t* name, std::uint64_t value) {
   return writeValue(name, kRegBinary, &value, 8);
 }
 
-NtStatus RegDir::setInt8(const char16_t* name, std::int8_t value) {
-  return setInt32(name, value);
-}
+NtStatus RegDir::setInt8(const char16_t* name, std::int8_t value) { return setInt32(name, value); }
 
 NtStatus RegDir::setInt16(const char16_t* name, std::int16_t value) {
   return setInt32(name, value);
@@ -553,7 +552,8 @@ Owned<IRegDir::ArrayP> RegDir::enumerateSubKeys(const char16_t* prefix) {
       Owned<StrBuffer> keyName = newStr();
       keyName->appendUnits(reinterpret_cast<const char16_t*>(buffer.data + kKeyBasicNameOffset),
                            nameBytes / 2);
-      if (prefix == nullptr || keyName->startsWithIgnoreCase(prefix)) names->add(std::move(keyName));
+      if (prefix == nullptr || keyName->startsWithIgnoreCase(prefix))
+        names->add(std::move(keyName));
     }
   }
   Owned<StrBuffer> childPath = newStr();
@@ -607,7 +607,8 @@ std::uint64_t RegDir::totalSize(bool recurse, std::uint32_t* valueCount, std::ui
     Owned<ArrayP> keys = subKeys();
     for (std::uint32_t i = 0; i < keys->count(); ++i) {
       if (keyCount != nullptr) ++*keyCount;
-      total += static_cast<RegDir*>(keys->pointerAt(i))->totalSize(true, valueCount, keyCount, true);
+      total +=
+          static_cast<RegDir*>(keys->pointerAt(i))->totalSize(true, valueCount, keyCount, true);
     }
   }
   return total;

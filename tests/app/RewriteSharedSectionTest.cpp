@@ -33,7 +33,8 @@ TEST_CASE("the second number of the first SharedSection clause is replaced") {
       {u",SharedSection=1024,3072,512,", 1, 3072, u",SharedSection=1024,1,512"},
       {u"SharedSection=,1024,3072,512", 1, 3072, u"SharedSection=1024,1,512"},
       {u"SharedSection=1024,-1,512", 3072, -1, u"SharedSection=1024,3072,512"},
-      {u"SharedSection=1,2,3 SharedSection=4,5,6", 9, 2, u"SharedSection=1,9,3 SharedSection=4,5,6"},
+      {u"SharedSection=1,2,3 SharedSection=4,5,6", 9, 2,
+       u"SharedSection=1,9,3 SharedSection=4,5,6"},
       // Pieces 1 and 3 are copied as they are; the new number is plain decimal.
       {u"SharedSection=0010,0042,-007 x", -5, 42, u"SharedSection=0010,-5,-007 x"},
       {u"SharedSection=-2147483648,2147483647,0", -2147483647 - 1, 2147483647,

@@ -74,8 +74,9 @@ std::shared_ptr<Key> addChild(Key* key, const std::u16string& name, bool permane
   child->parent = key;
   child->permanent = permanent;
   std::u16string foldedName = folded(name);
-  auto at = std::find_if(key->children.begin(), key->children.end(),
-                         [&](const std::shared_ptr<Key>& k) { return folded(k->name) > foldedName; });
+  auto at =
+      std::find_if(key->children.begin(), key->children.end(),
+                   [&](const std::shared_ptr<Key>& k) { return folded(k->name) > foldedName; });
   key->children.insert(at, child);
   return child;
 }
@@ -218,10 +219,12 @@ std::vector<std::uint8_t> valueAnswer(const Value& v, std::uint32_t informationC
   return bytes;
 }
 
-NtStatus S_NTAPI openKey(NtHandle* key, std::uint32_t access, const NtObjectAttributes* attributes) {
+NtStatus S_NTAPI openKey(NtHandle* key, std::uint32_t access,
+                         const NtObjectAttributes* attributes) {
   std::lock_guard<std::recursive_mutex> guard(state().mutex);
   *key = nullptr;
-  if (attributes == nullptr || attributes->objectName == nullptr) return NtStatus::kInvalidParameter;
+  if (attributes == nullptr || attributes->objectName == nullptr)
+    return NtStatus::kInvalidParameter;
   if (attributes->rootDirectory != nullptr) return NtStatus::kNotImplemented;
   std::vector<std::u16string> parts;
   const NtUnicodeString* name = attributes->objectName;
@@ -234,12 +237,13 @@ NtStatus S_NTAPI openKey(NtHandle* key, std::uint32_t access, const NtObjectAttr
   return NtStatus::kSuccess;
 }
 
-NtStatus S_NTAPI createKey(NtHandle* key, std::uint32_t access, const NtObjectAttributes* attributes,
-                           std::uint32_t, const NtUnicodeString*, std::uint32_t,
-                           std::uint32_t* disposition) {
+NtStatus S_NTAPI createKey(NtHandle* key, std::uint32_t access,
+                           const NtObjectAttributes* attributes, std::uint32_t,
+                           const NtUnicodeString*, std::uint32_t, std::uint32_t* disposition) {
   std::lock_guard<std::recursive_mutex> guard(state().mutex);
   *key = nullptr;
-  if (attributes == nullptr || attributes->objectName == nullptr) return NtStatus::kInvalidParameter;
+  if (attributes == nullptr || attributes->objectName == nullptr)
+    return NtStatus::kInvalidParameter;
   if (attributes->rootDirectory != nullptr) return NtStatus::kNotImplemented;
   std::vector<std::u16string> parts;
   const NtUnicodeString* name = attributes->objectName;
@@ -275,8 +279,8 @@ NtStatus S_NTAPI queryValueKey(NtHandle key, const NtUnicodeString* name,
     return NtStatus::kInvalidParameter;
   Value* v = valueOf(h->key.get(), nameOf(name));
   if (v == nullptr) return NtStatus::kObjectNameNotFound;
-  std::uint32_t fixed = informationClass == kKeyValueFullInformation ? kValueFullNameOffset
-                                                                       : kValueBasicNameOffset;
+  std::uint32_t fixed =
+      informationClass == kKeyValueFullInformation ? kValueFullNameOffset : kValueBasicNameOffset;
   return answer(valueAnswer(*v, informationClass), fixed, buffer, length, resultLength);
 }
 
@@ -348,8 +352,8 @@ NtStatus S_NTAPI enumerateValueKey(NtHandle key, std::uint32_t index,
   if (informationClass != kKeyValueFullInformation && informationClass != kKeyValueBasicInformation)
     return NtStatus::kInvalidParameter;
   if (index >= h->key->values.size()) return NtStatus::kNoMoreEntries;
-  std::uint32_t fixed = informationClass == kKeyValueFullInformation ? kValueFullNameOffset
-                                                                       : kValueBasicNameOffset;
+  std::uint32_t fixed =
+      informationClass == kKeyValueFullInformation ? kValueFullNameOffset : kValueBasicNameOffset;
   return answer(valueAnswer(h->key->values[index], informationClass), fixed, buffer, length,
                 resultLength);
 }
@@ -410,8 +414,9 @@ NtStatus S_NTAPI renameKey(NtHandle key, const NtUnicodeString* newName) {
   Key* parent = k->parent;
   self->name = name;
   std::u16string foldedName = folded(name);
-  auto at = std::find_if(parent->children.begin(), parent->children.end(),
-                         [&](const std::shared_ptr<Key>& c) { return folded(c->name) > foldedName; });
+  auto at =
+      std::find_if(parent->children.begin(), parent->children.end(),
+                   [&](const std::shared_ptr<Key>& c) { return folded(c->name) > foldedName; });
   parent->children.insert(at, self);
   ++state().changes;
   return NtStatus::kSuccess;
@@ -468,9 +473,9 @@ MemoryRegistry& MemoryRegistry::instance() {
 }
 
 const NativeTable& MemoryRegistry::table() {
-  static const NativeTable kTable = {openKey,      createKey,  queryValueKey,     setValueKey,
-                                     enumerateKey, enumerateValueKey, deleteKey, deleteValueKey,
-                                     flushKey,     renameKey,  closeHandle,       initUnicodeString};
+  static const NativeTable kTable = {
+      openKey,   createKey,      queryValueKey, setValueKey, enumerateKey, enumerateValueKey,
+      deleteKey, deleteValueKey, flushKey,      renameKey,   closeHandle,  initUnicodeString};
   instance();
   return kTable;
 }
@@ -502,7 +507,8 @@ void MemoryRegistry::failValueWrite(const char16_t* nativeKeyName, const char16_
 void MemoryRegistry::tamperValueWrite(const char16_t* nativeKeyName, const char16_t* valueName,
                                       std::uint32_t times) {
   std::lock_guard<std::recursive_mutex> guard(state().mutex);
-  state().faults.push_back(Fault{folded(nativeKeyName), folded(valueName), NtStatus::kSuccess, times});
+  state().faults.push_back(
+      Fault{folded(nativeKeyName), folded(valueName), NtStatus::kSuccess, times});
 }
 
 bool MemoryRegistry::keyExists(const char16_t* nativeKeyName) {

@@ -116,8 +116,7 @@ TEST_CASE("the gates stop before any registry access and say which gate") {
       {"2000", 2, 5, 0, 1ull << 32, false, HeapChangeResult::kUnsupportedOs},
       {"Vista", 2, 6, 0, 1ull << 32, false, HeapChangeResult::kUnsupportedOs},
       {"7", 2, 6, 1, 1ull << 32, false, HeapChangeResult::kUnsupportedOs},
-      {"XP numbers on a 9x platform", 1, 5, 1, 1ull << 32, false,
-       HeapChangeResult::kUnsupportedOs},
+      {"XP numbers on a 9x platform", 1, 5, 1, 1ull << 32, false, HeapChangeResult::kUnsupportedOs},
       {"4.0", 2, 4, 0, 1ull << 32, false, HeapChangeResult::kUnsupportedOs},
   };
   for (const Case& c : cases) {
@@ -176,7 +175,8 @@ TEST_CASE("a Windows value that cannot be used changes nothing and says why") {
   const Case cases[] = {
       {"absent", 0, u"", HeapChangeResult::kWindowsValueUnreadable},
       {"a number", s::reg::kRegDword, u"x", HeapChangeResult::kWindowsValueUnreadable},
-      {"a list", s::reg::kRegMultiSz, u"SharedSection=1,2,3", HeapChangeResult::kWindowsValueUnreadable},
+      {"a list", s::reg::kRegMultiSz, u"SharedSection=1,2,3",
+       HeapChangeResult::kWindowsValueUnreadable},
       {"empty", s::reg::kRegSz, u"", HeapChangeResult::kNoUsableSharedSection},
       {"no clause", s::reg::kRegExpandSz, u"Windows=On", HeapChangeResult::kNoUsableSharedSection},
       {"two numbers", s::reg::kRegExpandSz, u"SharedSection=1024,3072 Windows=On",

@@ -41,12 +41,18 @@ TEST_CASE("with writes denied every setter reports access denied and nothing cha
   Owned<s::col::_array::ArrayU08> bytes = s::thread::obtain<s::col::_array::ArrayU08>();
   bytes->add(1);
   const NtStatus statuses[] = {
-      key->setInt32(u"a", 1),         key->setUInt8(u"a", 1),
-      key->setInt64(u"a", 1),         key->setDouble(u"a", 1),
-      key->setBool(u"a", true),       key->setString(u"a", u"x"),
-      key->setExpandString(u"a", u"x"), key->setStringList(u"a", *list),
-      key->setBinary(u"a", *bytes),   key->deleteValue(u"kept"),
-      key->deleteTree(true),          OpenRegDir(s::reg::kHkeyLocalMachine, u"NEW\\KEY")->create(),
+      key->setInt32(u"a", 1),
+      key->setUInt8(u"a", 1),
+      key->setInt64(u"a", 1),
+      key->setDouble(u"a", 1),
+      key->setBool(u"a", true),
+      key->setString(u"a", u"x"),
+      key->setExpandString(u"a", u"x"),
+      key->setStringList(u"a", *list),
+      key->setBinary(u"a", *bytes),
+      key->deleteValue(u"kept"),
+      key->deleteTree(true),
+      OpenRegDir(s::reg::kHkeyLocalMachine, u"NEW\\KEY")->create(),
   };
   for (NtStatus status : statuses) CHECK(status == NtStatus::kAccessDenied);
   CHECK(fresh.registry.dump() == before);
@@ -112,8 +118,7 @@ TEST_CASE("the in-memory registry answers with the native statuses") {
   CHECK(length == 16 + 10);
   CHECK(t.enumerateKey(key, 0, 0, buffer, sizeof buffer, &length) == NtStatus::kSuccess);
   CHECK(t.enumerateKey(key, 1, 0, buffer, sizeof buffer, &length) == NtStatus::kNoMoreEntries);
-  CHECK(t.enumerateValueKey(key, 0, 0, buffer, sizeof buffer, &length) ==
-        NtStatus::kNoMoreEntries);
+  CHECK(t.enumerateValueKey(key, 0, 0, buffer, sizeof buffer, &length) == NtStatus::kNoMoreEntries);
   CHECK(t.deleteKey(key) == NtStatus::kCannotDelete);
   CHECK(t.close(key) == NtStatus::kSuccess);
   CHECK(t.close(key) == NtStatus::kInvalidHandle);

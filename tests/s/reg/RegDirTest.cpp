@@ -97,10 +97,9 @@ TEST_CASE("each setter stores its registry type and size, and reads back") {
     std::uint32_t type;
     std::uint32_t size;
   };
-  const Case cases[] = {{u"u8", 4, 4},     {u"s8", 4, 4},       {u"u16", 4, 4},
-                        {u"s16", 4, 4},    {u"s32", 4, 4},      {u"u32", 4, 4},
-                        {u"bool", 4, 4},   {u"s64", 3, 8},      {u"u64", 3, 8},
-                        {u"double", 3, 8}, {u"float", 3, 4},    {u"sz", 1, 10},
+  const Case cases[] = {{u"u8", 4, 4},    {u"s8", 4, 4},     {u"u16", 4, 4},   {u"s16", 4, 4},
+                        {u"s32", 4, 4},   {u"u32", 4, 4},    {u"bool", 4, 4},  {u"s64", 3, 8},
+                        {u"u64", 3, 8},   {u"double", 3, 8}, {u"float", 3, 4}, {u"sz", 1, 10},
                         {u"expand", 2, 8}};
   Owned<RegDir> reader = area.key(u"types");
   for (const Case& c : cases) {
