@@ -6,14 +6,25 @@ probe=$1 version=$2
 shift 2
 root=$(cd "$(dirname "$0")/../../.." && pwd)
 run="$root/scripts/wine-run.sh"
+prefix=${VEXO_WINEPREFIX:-$root/build/wineprefix}
 work=$(mktemp -d)
 exe="heap_gate_$version.exe"
 key="HKCU\\Software\\Wine\\AppDefaults\\$exe"
+
+# The 64-bit reg.exe starts in seconds; a 32-bit one goes through emulation here. The first run
+# of wine-run.sh is what prepares a missing prefix.
+reg() {
+  if [ -x /usr/lib/wine/wine64 ] && [ -f "$prefix/.vexo-ready" ]; then
+    WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= /usr/lib/wine/wine64 reg "$@"
+  else
+    "$run" reg "$@"
+  fi
+}
 cleanup() {
-  "$run" reg delete "$key" /f >/dev/null 2>&1 || true
+  reg delete "$key" /f >/dev/null 2>&1 || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 cp "$probe" "$work/$exe"
-"$run" reg add "$key" /v Version /d "$version" /f >/dev/null
+reg add "$key" /v Version /d "$version" /f >/dev/null
 "$run" "$work/$exe" "$@"
