@@ -9,7 +9,8 @@ run="$root/scripts/wine-run.sh"
 prefix=${VEXO_WINEPREFIX:-$root/build/wineprefix}
 work=$(mktemp -d)
 exe="heap_gate_$version.exe"
-key="HKCU\\Software\\Wine\\AppDefaults\\$exe"
+parent="HKCU\\Software\\Wine\\AppDefaults"
+key="$parent\\$exe"
 
 # The 64-bit reg.exe starts in seconds; a 32-bit one goes through emulation here. The first run
 # of wine-run.sh is what prepares a missing prefix.
@@ -20,8 +21,16 @@ reg() {
     "$run" reg "$@"
   fi
 }
+# The parent key is removed again only if this run made it and nothing else is in it.
+# Wine's reg prints only blank lines for a key with no values and no sub-keys.
+isEmpty() {
+  [ -z "$(reg query "$parent" /s 2>/dev/null | tr -d '\r' | grep -v '^$')" ]
+}
+hadParent=0
+if reg query "$parent" >/dev/null 2>&1; then hadParent=1; fi
 cleanup() {
   reg delete "$key" /f >/dev/null 2>&1 || true
+  if [ "$hadParent" = 0 ] && isEmpty; then reg delete "$parent" /f >/dev/null 2>&1 || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
