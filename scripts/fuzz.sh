@@ -18,9 +18,11 @@ findings=$root/build/fuzz-findings/$target
 mkdir -p "$corpus" "$findings"
 seeds=()
 [ -d "fuzz/$target/seeds" ] && seeds=("$root/fuzz/$target/seeds")
+dict=()
+[ -f "fuzz/$target/$target.dict" ] && dict=(-dict="$root/fuzz/$target/$target.dict")
 
 # libFuzzer writes its worker log (fuzz-0.log) into the current folder.
 cd "$findings"
-exec "$root/build/fuzz/fuzz/$target/fuzz_$target" "$corpus" "${seeds[@]}" \
+exec "$root/build/fuzz/fuzz/$target/fuzz_$target" "${dict[@]}" "$corpus" "${seeds[@]}" \
   -max_total_time="$seconds" -jobs=1 -workers=1 -max_len=65536 -rss_limit_mb=2048 \
   -artifact_prefix="$findings/" -print_final_stats=1

@@ -1,0 +1,37 @@
+# The heap editor. Its text rewrite is pure and tested in both builds; the whole operation is
+# tested on the host against the in-memory registry and a settable platform, and on Windows
+# against the Wine prefix's registry.
+file(GLOB app_tests_portable CONFIGURE_DEPENDS "${CMAKE_CURRENT_LIST_DIR}/*.cpp")
+if(WIN32)
+  file(GLOB app_tests_platform CONFIGURE_DEPENDS "${CMAKE_CURRENT_LIST_DIR}/win/*.cpp")
+else()
+  file(GLOB app_tests_platform CONFIGURE_DEPENDS "${CMAKE_CURRENT_LIST_DIR}/host/*.cpp")
+endif()
+add_executable(app_tests main.cpp ${app_tests_portable} ${app_tests_platform})
+target_include_directories(app_tests PRIVATE "${VEXO_TEST_INCLUDE}" "${CMAKE_CURRENT_SOURCE_DIR}")
+target_link_libraries(app_tests PRIVATE app_core)
+add_test(NAME app_tests COMMAND app_tests)
+
+if(WIN32)
+  target_compile_definitions(app_tests PRIVATE DOCTEST_CONFIG_NO_MULTITHREADING)
+  target_link_libraries(app_tests PRIVATE advapi32)
+  # These tests rewrite the prefix's real SubSystems and Memory Management values.
+  set_tests_properties(app_tests PROPERTIES RESOURCE_LOCK vexo_heap_registry)
+
+  # Wine reads the Windows version a process sees when the process starts, so each version is
+  # a process of its own: a copy of the probe named after the version, with a per-program
+  # version set for that name only, and removed afterwards.
+  add_executable(heap_gate_probe "${CMAKE_CURRENT_LIST_DIR}/gate/HeapGateProbe.cpp")
+  target_include_directories(heap_gate_probe PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
+  target_link_libraries(heap_gate_probe PRIVATE app_core)
+  foreach(gate "win2003 5 2 changed" "vista 6 0 unsupported" "win2k 5 0 unsupported")
+    separate_arguments(gate)
+    list(GET gate 0 version)
+    add_test(NAME heap_gate_${version}
+             COMMAND bash "${CMAKE_CURRENT_LIST_DIR}/gate/run-gate.sh" $<TARGET_FILE:heap_gate_probe> ${gate})
+    set_tests_properties(heap_gate_${version} PROPERTIES RESOURCE_LOCK vexo_heap_registry)
+  endforeach()
+
+  add_test(NAME app_xp_imports COMMAND "${VEXO_SHARED_DIR}/tools/xp-imports"
+           $<TARGET_FILE:app_tests> $<TARGET_FILE:heap_gate_probe>)
+endif()
