@@ -14,9 +14,8 @@ using s::base::Owned;
 using s::str::strbuffer::newStr;
 using s::str::strbuffer::StrBuffer;
 
-#if defined(_WIN32) && defined(__i386__)
-static_assert(sizeof(NtObjectAttributes) == 24, "OBJECT_ATTRIBUTES layout");
-#endif
+// OBJECT_ATTRIBUTES: 24 bytes in 32-bit processes, 48 in 64-bit ones.
+static_assert(sizeof(NtObjectAttributes) == 6 * sizeof(void*), "OBJECT_ATTRIBUTES layout");
 
 // The three process-wide buffers of the native calls, each under its own lock for the call and
 // the copy out of it.

@@ -32,6 +32,8 @@ if(WIN32)
     set_tests_properties(heap_gate_${version} PROPERTIES RESOURCE_LOCK vexo_heap_registry)
   endforeach()
 
-  add_test(NAME app_xp_imports COMMAND "${VEXO_SHARED_DIR}/tools/xp-imports"
-           $<TARGET_FILE:app_tests> $<TARGET_FILE:heap_gate_probe>)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    add_test(NAME app_xp_imports COMMAND "${VEXO_SHARED_DIR}/tools/xp-imports"
+             $<TARGET_FILE:app_tests> $<TARGET_FILE:heap_gate_probe>)
+  endif()
 endif()

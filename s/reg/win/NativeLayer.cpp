@@ -8,7 +8,7 @@ namespace s::reg {
 namespace {
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 wchar_t expected");
-static_assert(sizeof(NtUnicodeString) == 8, "UNICODE_STRING layout");
+static_assert(sizeof(NtUnicodeString) == 2 * sizeof(void*), "UNICODE_STRING layout");
 
 // Looked up in this order; the first 28 must all exist, the string routines are tested together.
 const char* const kNames[] = {"NtOpenThread",
