@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config dpkg-dev
-  g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
+  g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 g++-mingw-w64-x86-64-win32
   doctest-dev libbenchmark-dev libjpeg62-turbo-dev
   clang libclang-rt-14-dev clang-format clang-tidy
   libpugixml-dev libtinyxml2-dev libstb-dev

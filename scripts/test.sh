@@ -11,3 +11,8 @@ ctest --preset host
 cmake --preset win >/dev/null
 cmake --build --preset win
 ctest --preset win
+
+# The same Windows code as 64-bit, for 64-bit Wine (which runs natively everywhere).
+cmake --preset win64 >/dev/null
+cmake --build --preset win64
+ctest --preset win64

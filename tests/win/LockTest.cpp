@@ -22,15 +22,17 @@ DWORD WINAPI addMany(void* argument) {
 
 }  // namespace
 
-TEST_CASE("the critical-section lock is recursive and serialises threads") {
-  Shared shared;
-  {
-    s::thread::LockGuard outer(shared.lock);
-    s::thread::LockGuard inner(shared.lock);  // a second entry by the same thread must not block
+TEST_SUITE("threads") {
+  TEST_CASE("the critical-section lock is recursive and serialises threads") {
+    Shared shared;
+    {
+      s::thread::LockGuard outer(shared.lock);
+      s::thread::LockGuard inner(shared.lock);  // a second entry by the same thread must not block
+    }
+    HANDLE threads[2];
+    for (HANDLE& thread : threads) thread = CreateThread(nullptr, 0, &addMany, &shared, 0, nullptr);
+    WaitForMultipleObjects(2, threads, TRUE, INFINITE);
+    for (HANDLE thread : threads) CloseHandle(thread);
+    CHECK(shared.counter == 40000);
   }
-  HANDLE threads[2];
-  for (HANDLE& thread : threads) thread = CreateThread(nullptr, 0, &addMany, &shared, 0, nullptr);
-  WaitForMultipleObjects(2, threads, TRUE, INFINITE);
-  for (HANDLE thread : threads) CloseHandle(thread);
-  CHECK(shared.counter == 40000);
-}
+}  // TEST_SUITE
