@@ -24,4 +24,6 @@ if(WIN32)
     "${CMAKE_SOURCE_DIR}/resources/images/ombrel.ico"
     "${CMAKE_SOURCE_DIR}/resources/VexoOmbrel.manifest")
   add_dependencies(s_win_tests ombrel_resources)
+  # The Windows test compares the module's resource with the document's bytes.
+  vexo_embed_file(s_win_tests "${CMAKE_SOURCE_DIR}/resources/lang/lang.xml" embedded langDocument)
 endif()
