@@ -64,15 +64,53 @@ void loadLanguages(Localizer& localizer, const s::xml::Node& languages) {
   }
 }
 
-void loadEntry(Localizer& localizer, const s::xml::Node& entry, StrBuffer& fallback) {
+// Finds the pack of each language element of an entry. The elements nearly always follow the
+// pack order, so the pack after the last one found is tried first; that shortcut is taken only
+// when no two packs share a tag, where any match is also the first match.
+class PackByTag {
+ public:
+  explicit PackByTag(const Localizer& localizer) : localizer_(localizer) {
+    for (std::uint32_t i = 0; i < localizer.packCount() && distinct_; ++i) {
+      distinct_ =
+          findPackByTag(localizer, localizer.packAt(i)->tagName().text()) == localizer.packAt(i);
+    }
+  }
+
+  void startEntry() { next_ = 0; }
+
+  LangPack* find(const char16_t* tag) {
+    if (distinct_ && next_ < localizer_.packCount()) {
+      LangPack* guess = localizer_.packAt(next_);
+      if (sameIgnoreCase(guess->tagName(), tag)) {
+        ++next_;
+        return guess;
+      }
+    }
+    LangPack* pack = findPackByTag(localizer_, tag);
+    if (pack != nullptr && distinct_) {
+      localizer_.indexOfPack(pack, &next_);
+      ++next_;
+    }
+    return pack;
+  }
+
+ private:
+  const Localizer& localizer_;
+  bool distinct_ = true;
+  std::uint32_t next_ = 0;
+};
+
+void loadEntry(Localizer& localizer, PackByTag& packs, const s::xml::Node& entry,
+               StrBuffer& fallback) {
   const std::int32_t id = entry.getInt32(u"id", 0);
   // Each entry starts without a fallback, so an entry that has no language element of its own
   // never shows another entry's text.
   fallback.clear();
   bool haveFallback = false;
+  packs.startEntry();
   for (std::uint32_t i = 0; i < entry.childCount(); ++i) {
     const s::xml::Node* element = entry.child(i);
-    LangPack* pack = findPackByTag(localizer, element->name());
+    LangPack* pack = packs.find(element->name());
     if (pack == nullptr) continue;
     Owned<StrBuffer> text = newStr();
     element->getText(*text, u"", u"", false);
@@ -87,6 +125,7 @@ void loadEntry(Localizer& localizer, const s::xml::Node& entry, StrBuffer& fallb
     std::uint32_t index = 0;
     if (pack.lastIdIs(id) || pack.findId(id, &index)) continue;
     Owned<StrBuffer> copy = newStr();
+    copy->reserveExact(fallback.length() + 1);
     copy->setStr(fallback);
     addOwnedText(pack, id, std::move(copy));
   }
@@ -136,9 +175,10 @@ void loadPacks(Localizer& localizer, const s::xml::Node& root) {
   const s::xml::Node* entries = root.findChild(u"entries");
   if (entries == nullptr) return;
   Owned<StrBuffer> fallback = newStr();
+  PackByTag packs(localizer);
   for (std::uint32_t i = 0; i < entries->childCount(); ++i) {
     const s::xml::Node* entry = entries->child(i);
-    if (entry->nameEquals(u"entry")) loadEntry(localizer, *entry, *fallback);
+    if (entry->nameEquals(u"entry")) loadEntry(localizer, packs, *entry, *fallback);
   }
 }
 

@@ -291,3 +291,18 @@ TEST_CASE(
     }
   }
 }
+
+TEST_CASE("of two packs with one tag, the first takes the texts and the second the fallback") {
+  auto localizer = s::lang::createLocalizerFromText(
+      u"<lang><languages><entry tagName=\"eng\" engName=\"English\"/>"
+      u"<entry tagName=\"ENG\" engName=\"Shadow\"/><entry tagName=\"fra\" engName=\"French\"/>"
+      u"</languages><entries><entry id=\"1\"><fra>Un</fra><eng>One</eng><eng>Uno</eng></entry>"
+      u"</entries></lang>");
+  REQUIRE(localizer->packCount() == 3);
+  const LangPack& english = *localizer->packAt(0);
+  REQUIRE(english.textCount() == 2);
+  CHECK(std::u16string(english.textAt(1).text()) == u"Uno");
+  CHECK(textIn(*localizer, u"English", 1) == u"One");
+  CHECK(textIn(*localizer, u"Shadow", 1) == u"Un");
+  CHECK(textIn(*localizer, u"French", 1) == u"Un");
+}
