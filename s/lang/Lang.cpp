@@ -143,10 +143,7 @@ Owned<Localizer> createLocalizer(const s::archive::dll::IArchive& archive, const
     bytes = s::thread::obtain<s::col::_array::ArrayU08>();
     if (!archive.read(index, *bytes)) bytes.reset();
   }
-  if (!bytes) {
-    Owned<Localizer> localizer = s::thread::obtain<Localizer>();
-    return localizer;
-  }
+  if (!bytes) return s::thread::obtain<Localizer>();
   return createLocalizerFromUtf8(static_cast<const char*>(bytes->data()), bytes->count());
 }
 
