@@ -1,12 +1,4 @@
-# MinGW-w64 i686 with the win32 thread model: the posix model pulls in winpthreads, which imports
-# GetTickCount64 and so would not load on Windows XP.
-set(CMAKE_SYSTEM_NAME Windows)
+# The shipped program: 32-bit Windows, XP and later.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh")
+set(VEXO_MINGW_TRIPLE i686-w64-mingw32)
+include("${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake")

@@ -1,12 +1,5 @@
-# MinGW-w64 x86_64, win32 thread model: the same Windows code built for 64-bit Wine, which runs
-# natively where the kernel cannot run 32-bit code (see scripts/enable-i386.sh). Not shipped.
-set(CMAKE_SYSTEM_NAME Windows)
+# The same Windows code built for 64-bit Wine, which runs natively where the kernel cannot run
+# 32-bit code (see scripts/enable-i386.sh). A test vehicle; not shipped.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-win32)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-win32)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh")
+set(VEXO_MINGW_TRIPLE x86_64-w64-mingw32)
+include("${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake")

@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+bash scripts/setup-libjpeg-mingw.sh
 
 cmake --preset host >/dev/null
 cmake --build --preset host

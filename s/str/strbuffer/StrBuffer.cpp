@@ -424,50 +424,49 @@ bool regionEquals(const char16_t* units, const char16_t* text, std::uint32_t cou
 
 }  // namespace
 
-bool StrBuffer::regionMatches(std::uint32_t index, const char16_t* text, std::uint32_t textIndex,
-                              std::uint32_t count) const {
+template <bool kIgnoreCase>
+bool StrBuffer::regionMatchesImpl(std::uint32_t index, const char16_t* text,
+                                  std::uint32_t textIndex, std::uint32_t count) const {
   if (count == kAll) {
     count = textLength(text + textIndex);
     if (std::uint64_t{index} + count != length_) return false;
   } else if (std::uint64_t{index} + count > length_) {
     return false;
   }
-  return regionEquals<false>(storage_ + index, text + textIndex, count);
+  return regionEquals<kIgnoreCase>(storage_ + index, text + textIndex, count);
+}
+
+bool StrBuffer::regionMatches(std::uint32_t index, const char16_t* text, std::uint32_t textIndex,
+                              std::uint32_t count) const {
+  return regionMatchesImpl<false>(index, text, textIndex, count);
 }
 
 bool StrBuffer::regionMatchesIgnoreCase(std::uint32_t index, const char16_t* text,
                                         std::uint32_t textIndex, std::uint32_t count) const {
-  if (count == kAll) {
-    count = textLength(text + textIndex);
-    if (std::uint64_t{index} + count != length_) return false;
-  } else if (std::uint64_t{index} + count > length_) {
-    return false;
-  }
-  return regionEquals<true>(storage_ + index, text + textIndex, count);
+  return regionMatchesImpl<true>(index, text, textIndex, count);
+}
+
+template <bool kIgnoreCase>
+bool StrBuffer::affixMatches(const char16_t* text, std::uint32_t count, bool atEnd) const {
+  if (count == kAll) count = textLength(text);
+  if (count > length_) return false;
+  return regionMatchesImpl<kIgnoreCase>(atEnd ? length_ - count : 0, text, 0, count);
 }
 
 bool StrBuffer::startsWith(const char16_t* text, std::uint32_t count) const {
-  if (count == kAll) count = textLength(text);
-  if (count > length_) return false;
-  return regionMatches(0, text, 0, count);
+  return affixMatches<false>(text, count, false);
 }
 
 bool StrBuffer::startsWithIgnoreCase(const char16_t* text, std::uint32_t count) const {
-  if (count == kAll) count = textLength(text);
-  if (count > length_) return false;
-  return regionMatchesIgnoreCase(0, text, 0, count);
+  return affixMatches<true>(text, count, false);
 }
 
 bool StrBuffer::endsWith(const char16_t* text, std::uint32_t count) const {
-  if (count == kAll) count = textLength(text);
-  if (count > length_) return false;
-  return regionMatches(length_ - count, text, 0, count);
+  return affixMatches<false>(text, count, true);
 }
 
 bool StrBuffer::endsWithIgnoreCase(const char16_t* text, std::uint32_t count) const {
-  if (count == kAll) count = textLength(text);
-  if (count > length_) return false;
-  return regionMatchesIgnoreCase(length_ - count, text, 0, count);
+  return affixMatches<true>(text, count, true);
 }
 
 int StrBuffer::compareAt(std::uint32_t index, const char16_t* text, std::uint32_t textIndex,

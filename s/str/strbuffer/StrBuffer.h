@@ -245,6 +245,11 @@ class StrBuffer final : public IStr {
   template <bool kIgnoreCase>
   bool findLastImpl(const char16_t* text, std::uint32_t* position, std::uint32_t before) const;
   template <bool kIgnoreCase>
+  bool regionMatchesImpl(std::uint32_t index, const char16_t* text, std::uint32_t textIndex,
+                         std::uint32_t count) const;
+  template <bool kIgnoreCase>
+  bool affixMatches(const char16_t* text, std::uint32_t count, bool atEnd) const;
+  template <bool kIgnoreCase>
   void replaceAllImpl(const char16_t* find, const char16_t* replacement);
   bool inSet(char16_t unit, const char16_t* set, std::uint32_t setSize) const;
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+namespace s::image::win {
+class BufferedImage;
+}
+
+namespace s::image::filters::scale {
+
+// The separable two-pass resampler with the shared bilinear kernel: rows first into a shared
+// intermediate buffer, then columns. Scalings from different threads run one after another.
+class Resampler {
+ public:
+  // Resizes source into target at width x height (target grows by the 1.2 rule); target takes
+  // source's alpha-in-use flag. False when target is source or cannot be given the room; a size
+  // of 0 or below leaves target empty, an empty source gives transparent black.
+  static bool scale(const s::image::win::BufferedImage& source,
+                    s::image::win::BufferedImage& target, std::int32_t width, std::int32_t height);
+};
+
+}  // namespace s::image::filters::scale

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Builds the JPEG decoder library (libjpeg v62 API) for both MinGW toolchains (i686, the
+# shipped program; x86_64, the 64-bit test build) from Debian's own source package, so that the
+# Windows builds decode with the same code as the host build. Installs into
+# build/deps/libjpeg-mingw-<arch>; does nothing for an architecture that is already there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo="$(pwd)"
+missing=()
+for arch in i686 x86_64; do
+  prefix="$repo/build/deps/libjpeg-mingw-$arch"
+  [[ -f "$prefix/lib/libjpeg.a" && -f "$prefix/include/jpeglib.h" ]] || missing+=("$arch")
+done
+[[ ${#missing[@]} -gt 0 ]] || exit 0
+
+src_list=/etc/apt/sources.list.d/debian-src.sources
+if ! grep -qs '^Types: deb-src' /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null; then
+  echo "setup-libjpeg-mingw: adding source entries ($src_list)"
+  sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >"$src_list"
+  apt-get update -qq
+fi
+
+src_root="$repo/build/deps/src"
+mkdir -p "$src_root"
+src_dir="$(find "$src_root" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)"
+if [[ -z "$src_dir" ]]; then
+  echo "setup-libjpeg-mingw: fetching the libjpeg-turbo source package"
+  (cd "$src_root" && apt-get source -qq libjpeg-turbo >/dev/null 2>&1)
+  src_dir="$(find "$src_root" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)"
+fi
+[[ -n "$src_dir" ]] || { echo "setup-libjpeg-mingw: no source directory" >&2; exit 1; }
+
+for arch in "${missing[@]}"; do
+  prefix="$repo/build/deps/libjpeg-mingw-$arch"
+  build_dir="$repo/build/deps/libjpeg-mingw-build-$arch"
+  echo "setup-libjpeg-mingw: building for MinGW $arch"
+  cmake -S "$src_dir" -B "$build_dir" -G Ninja -Wno-dev \
+    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-$arch.cmake" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DWITH_SIMD=OFF -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF \
+    -DWITH_JPEG7=OFF -DWITH_JPEG8=OFF >/dev/null
+  cmake --build "$build_dir" -j2 --target jpeg-static >/dev/null
+  # Only the static library and its four headers are needed; the package's own install step
+  # also wants the command-line tools, which this build does not make.
+  mkdir -p "$prefix/lib" "$prefix/include"
+  cp "$build_dir/libjpeg.a" "$prefix/lib/"
+  cp "$src_dir/jpeglib.h" "$src_dir/jmorecfg.h" "$src_dir/jerror.h" "$build_dir/jconfig.h" \
+    "$prefix/include/"
+  echo "setup-libjpeg-mingw: installed in $prefix"
+done

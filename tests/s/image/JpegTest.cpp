@@ -1,0 +1,222 @@
+#include <doctest/doctest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "s/base/Owned.h"
+#include "s/col/_array/NumberArray.h"
+#include "s/image/BufferedImage.h"
+#include "s/image/PictureLoader.h"
+#include "s/image/jpg/Jpeg.h"
+#include "s/io/MemoryInputStream.h"
+#include "s/thread/Pool.h"
+#include "support/JpegMaker.h"
+
+using s::base::Owned;
+using s::image::jpg::win::Jpeg;
+using s::image::win::BufferedImage;
+using test_support::makeJpeg;
+
+namespace {
+
+bool decode(Jpeg& jpeg, const std::vector<std::uint8_t>& bytes) {
+  return s::image::readPicture(bytes.data(), static_cast<std::uint32_t>(bytes.size()), jpeg);
+}
+
+bool fullyOpaque(const BufferedImage& image) {
+  for (int r = 0; r < image.height(); ++r) {
+    for (int c = 0; c < image.width(); ++c) {
+      if (image.row(r)[c * 4 + 3] != 255) return false;
+    }
+  }
+  return !image.alphaInUse();
+}
+
+// Serves the committed picture files as resources of type "IDR_JPG".
+class FilePictures final : public s::image::IPictureSource {
+ public:
+  bool readResource(const char16_t* typeName, std::uint32_t id,
+                    s::col::_array::ArrayU08& bytes) override {
+    ++reads;
+    if (std::u16string(typeName) != u"IDR_JPG" || (id != 131 && id != 132)) return false;
+    const std::string path =
+        std::string(VEXO_IMAGES_DIR) + "/banner-" + std::to_string(id) + ".jpg";
+    const std::vector<std::uint8_t> file = test_support::readFileBytes(path.c_str());
+    for (std::uint8_t byte : file) bytes.add(byte);
+    return !file.empty();
+  }
+  int reads = 0;
+};
+
+}  // namespace
+
+TEST_CASE("a greyscale JPEG gives equal blue, green and red") {
+  std::vector<std::uint8_t> samples(16 * 8);
+  for (int x = 0; x < 16; ++x) {
+    for (int y = 0; y < 8; ++y) samples[y * 16 + x] = x < 8 ? 40 : 210;
+  }
+  Owned<Jpeg> jpeg = s::thread::obtain<Jpeg>();
+  REQUIRE(decode(*jpeg, makeJpeg(16, 8, 1, samples)));
+  REQUIRE(jpeg->width() == 16);
+  REQUIRE(jpeg->height() == 8);
+  for (int x : {0, 7, 8, 15}) {
+    const std::uint8_t* pixel = jpeg->row(3) + x * 3;
+    CHECK(pixel[0] == (x < 8 ? 40 : 210));
+    CHECK(pixel[1] == pixel[0]);
+    CHECK(pixel[2] == pixel[0]);
+  }
+}
+
+TEST_CASE("a four-component JPEG is read as inverted CMYK") {
+  // Left block: C3 = 255 keeps the other samples; right block: C3 = 0 gives black; the lower
+  // block row has C3 = 128 and scales them.
+  const int width = 16, height = 16;
+  std::vector<std::uint8_t> samples(width * height * 4);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      std::uint8_t* s = &samples[(y * width + x) * 4];
+      s[0] = 200;
+      s[1] = 100;
+      s[2] = 50;
+      s[3] = y >= 8 ? 128 : x < 8 ? 255 : 0;
+    }
+  }
+  Owned<Jpeg> jpeg = s::thread::obtain<Jpeg>();
+  REQUIRE(decode(*jpeg, makeJpeg(width, height, 4, samples)));
+  const std::uint8_t* keep = jpeg->row(2) + 3 * 3;
+  CHECK(keep[0] == 50);   // blue = C2
+  CHECK(keep[1] == 100);  // green = C1
+  CHECK(keep[2] == 200);  // red = C0
+  const std::uint8_t* black = jpeg->row(2) + 12 * 3;
+  CHECK(black[0] == 0);
+  CHECK(black[1] == 0);
+  CHECK(black[2] == 0);
+  const std::uint8_t* half = jpeg->row(12) + 3 * 3;
+  CHECK(half[0] == 50 * 128 / 255);
+  CHECK(half[1] == 100 * 128 / 255);
+  CHECK(half[2] == 200 * 128 / 255);
+}
+
+TEST_CASE("an RGB JPEG is stored blue, green, red and converts to an opaque image") {
+  const int width = 8, height = 8;
+  std::vector<std::uint8_t> samples(width * height * 3);
+  for (int i = 0; i < width * height; ++i) {
+    samples[i * 3] = 230;  // red
+    samples[i * 3 + 1] = 120;
+    samples[i * 3 + 2] = 20;
+  }
+  Owned<Jpeg> jpeg = s::thread::obtain<Jpeg>();
+  REQUIRE(decode(*jpeg, makeJpeg(width, height, 3, samples)));
+  const std::uint8_t* pixel = jpeg->row(7) + 7 * 3;
+  // Colour conversion through YCbCr may move a sample by a step or two.
+  CHECK(pixel[0] == doctest::Approx(20).epsilon(0.1));
+  CHECK(pixel[1] == doctest::Approx(120).epsilon(0.03));
+  CHECK(pixel[2] == doctest::Approx(230).epsilon(0.02));
+
+  Owned<BufferedImage> image(jpeg->toBufferedImage());
+  REQUIRE(image->width() == 8);
+  REQUIRE(image->height() == 8);
+  CHECK(fullyOpaque(*image));
+  CHECK(std::memcmp(image->row(7) + 7 * 4, pixel, 3) == 0);
+
+  // Into a given, larger target: resized, pixels replaced.
+  Owned<BufferedImage> target = s::thread::obtain<BufferedImage>();
+  REQUIRE(target->create(20, 30));
+  CHECK(jpeg->toBufferedImage(target.get()) == target.get());
+  CHECK(target->width() == 8);
+  CHECK(target->height() == 8);
+  CHECK(std::memcmp(target->row(0), image->row(0), 32) == 0);
+}
+
+TEST_CASE("corrupt or truncated JPEG data leave the picture empty and the process running") {
+  std::vector<std::uint8_t> samples(32 * 32);
+  for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<std::uint8_t>(i * 7);
+  const std::vector<std::uint8_t> good = makeJpeg(32, 32, 1, samples);
+
+  std::vector<std::uint8_t> truncated(good.begin(), good.begin() + good.size() / 2);
+  std::vector<std::uint8_t> noHeader(good.begin() + 2, good.end());
+  REQUIRE(good.size() > 100);
+  std::vector<std::uint8_t> garbledScan = good;
+  // Markers where entropy-coded data should be.
+  std::memset(garbledScan.data() + good.size() - 40, 0xFF, 38);
+  std::vector<std::uint8_t> badHeader = good;
+  badHeader[good.size() / 8] ^= 0x5A;
+  const struct {
+    const char* name;
+    std::vector<std::uint8_t> bytes;
+  } cases[] = {
+      {"empty", {}},
+      {"text", {'n', 'o', 't', ' ', 'a', ' ', 'j', 'p', 'e', 'g'}},
+      {"start marker only", {0xFF, 0xD8}},
+      {"truncated", truncated},
+      {"no start marker", noHeader},
+      {"garbled scan", garbledScan},
+  };
+  Owned<Jpeg> jpeg = s::thread::obtain<Jpeg>();
+  for (const auto& c : cases) {
+    CAPTURE(c.name);
+    REQUIRE(decode(*jpeg, good));  // a picture that a failed decode must not leave behind
+    CHECK_FALSE(decode(*jpeg, c.bytes));
+    CHECK(jpeg->isEmpty());
+    CHECK(jpeg->width() == 0);
+    Owned<BufferedImage> image(jpeg->toBufferedImage());
+    CHECK(image->width() == 0);
+    CHECK(image->height() == 0);
+  }
+  // A header damaged somewhere in its tables: whatever libjpeg makes of it, the process goes
+  // on and a failure leaves nothing behind.
+  if (!decode(*jpeg, badHeader)) CHECK(jpeg->isEmpty());
+}
+
+TEST_CASE("the program's pictures decode to their sizes, fully opaque") {
+  FilePictures pictures;
+  const struct {
+    std::uint32_t id;
+    int width, height;
+  } cases[] = {{131, 700, 230}, {132, 230, 700}};
+  for (const auto& c : cases) {
+    CAPTURE(c.id);
+    Owned<s::image::IImage> picture = s::image::loadPicture(pictures, u"IDR_JPG", c.id);
+    REQUIRE(picture);
+    REQUIRE_FALSE(picture->isEmpty());
+    CHECK(picture->width() == c.width);
+    CHECK(picture->height() == c.height);
+    Owned<BufferedImage> image(picture->toBufferedImage());
+    CHECK(image->width() == c.width);
+    CHECK(image->height() == c.height);
+    CHECK(fullyOpaque(*image));
+  }
+  // A missing resource gives an empty picture; a type without a decoder gives none.
+  Owned<s::image::IImage> missing = s::image::loadPicture(pictures, u"IDR_JPG", 999);
+  REQUIRE(missing);
+  CHECK(missing->isEmpty());
+  const int readsBefore = pictures.reads;
+  CHECK_FALSE(s::image::loadPicture(pictures, u"IDR_GIF", 131));
+  CHECK_FALSE(s::image::loadPicture(pictures, u"IDR_PNG", 131));
+  CHECK(pictures.reads == readsBefore);
+}
+
+TEST_CASE("a memory input stream reads, seeks and skips within its bytes") {
+  const std::uint8_t bytes[5] = {1, 2, 3, 4, 5};
+  Owned<s::io::MemoryInputStream> stream = s::thread::obtain<s::io::MemoryInputStream>();
+  stream->open(bytes, 5);
+  std::uint8_t got[8] = {};
+  std::uint32_t count = 0;
+  REQUIRE(stream->read(got, 3, &count));
+  CHECK(count == 3);
+  CHECK(got[2] == 3);
+  stream->skip(100);
+  CHECK(stream->position() == 5);
+  CHECK_FALSE(stream->read(got, 1, &count));
+  CHECK(count == 0);
+  stream->seekFromEnd(2);
+  REQUIRE(stream->read(got, 8, &count));
+  CHECK(count == 2);
+  CHECK(got[0] == 4);
+  stream->skipBack(9);
+  CHECK(stream->position() == 0);
+  stream->seek(9);
+  CHECK(stream->position() == 5);
+}
