@@ -36,16 +36,21 @@ void Localizer::clearPacks() {
 void Localizer::makeCurrent(LangPack* pack) {
   if (pack == current_) return;
   current_ = pack;
-  // By index, re-reading the count: a listener may register another while being told.
-  for (std::uint32_t i = 0; i < listeners_.count(); ++i) {
-    static_cast<IEventListener*>(listeners_.pointerAt(i))->event(this, 0);
+  // By index, re-reading the count: a listener may register another, or remove itself or
+  // another, while being told (removeListener moves the index back past a removal).
+  notifyingNow_ = true;
+  for (notifying_ = 0; notifying_ < static_cast<std::int64_t>(listeners_.count()); ++notifying_) {
+    auto index = static_cast<std::uint32_t>(notifying_);
+    static_cast<IEventListener*>(listeners_.pointerAt(index))->event(this, 0);
   }
+  notifyingNow_ = false;
 }
 
 bool Localizer::removeListener(IEventListener* listener) {
   for (std::uint32_t i = 0; i < listeners_.count(); ++i) {
     if (listeners_.pointerAt(i) == listener) {
       listeners_.removeAt(i);
+      if (notifyingNow_ && i <= notifying_) --notifying_;
       return true;
     }
   }

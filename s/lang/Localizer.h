@@ -60,6 +60,9 @@ class Localizer final : public s::base::IObject, public s::thread::IPoolable {
   s::col::_array::ArrayP packs_;
   LangPack* current_ = nullptr;
   s::col::_array::ArrayP listeners_;
+  // While makeCurrent tells the listeners: the position of the one being told.
+  bool notifyingNow_ = false;
+  std::int64_t notifying_ = 0;
 };
 
 }  // namespace s::lang

@@ -271,3 +271,45 @@ TEST_CASE("the system language name is a capitalised table name") {
   // Asked twice, the same text.
   CHECK(std::u16string(s::lang::systemLanguageName()) == name);
 }
+
+namespace {
+
+// Removes itself, and optionally another listener, when told of a change.
+class LeavingListener final : public s::gui::events::IEventListener {
+ public:
+  LeavingListener(Localizer* localizer, std::string* log) : localizer_(localizer), log_(log) {}
+  void event(s::base::IObject*, std::int32_t) override {
+    *log_ += 'x';
+    localizer_->removeListener(this);
+    if (alsoRemove != nullptr) localizer_->removeListener(alsoRemove);
+  }
+  s::gui::events::IEventListener* alsoRemove = nullptr;
+
+ private:
+  Localizer* localizer_;
+  std::string* log_;
+};
+
+}  // namespace
+
+TEST_CASE("listeners that leave while being told do not make others miss the change") {
+  auto localizer = embeddedDocument();
+  s::lang::selectLanguage(*localizer, u"English");
+  std::string log;
+  RecordingListener before('a', &log);
+  LeavingListener leaving(localizer.get(), &log);
+  RecordingListener after('b', &log);
+  RecordingListener removed('c', &log);
+  leaving.alsoRemove = &before;
+  localizer->addListener(&before);
+  localizer->addListener(&leaving);
+  localizer->addListener(&after);
+  localizer->addListener(&removed);
+  s::lang::selectLanguage(*localizer, u"French");
+  CHECK(log == "axbc");
+  CHECK(localizer->listenerCount() == 2);
+  s::lang::selectLanguage(*localizer, u"German");
+  CHECK(log == "axbcbc");
+  localizer->removeListener(&after);
+  localizer->removeListener(&removed);
+}
