@@ -1,0 +1,38 @@
+#include "s/lang/host/HostLanguage.h"
+
+#include "s/lang/Platform.h"
+#include "s/lang/SystemLanguage.h"
+
+namespace s::lang {
+
+namespace {
+constexpr std::uint16_t kDefaultLanguageId = 0x0409;
+std::uint16_t gLanguageId = kDefaultLanguageId;
+bool gOlderThanVista = true;
+}  // namespace
+
+std::uint16_t queryUserInterfaceLanguage() { return gLanguageId; }
+
+bool queryOlderThanVista() { return gOlderThanVista; }
+
+namespace host {
+
+void setUserInterfaceLanguage(std::uint16_t languageId) {
+  gLanguageId = languageId;
+  forgetSystemFacts();
+}
+
+void setOlderThanVista(bool older) {
+  gOlderThanVista = older;
+  forgetSystemFacts();
+}
+
+void resetLanguagePlatform() {
+  gLanguageId = kDefaultLanguageId;
+  gOlderThanVista = true;
+  forgetSystemFacts();
+}
+
+}  // namespace host
+
+}  // namespace s::lang

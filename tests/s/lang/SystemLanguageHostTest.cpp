@@ -1,0 +1,106 @@
+// The host's stand-in for the operating system decides the start language and the Venetian
+// adjustment here; on Windows the real system answers, so these cases are host-only.
+#ifndef _WIN32
+
+#include <doctest/doctest.h>
+
+#include <string>
+
+#include "s/lang/Lang.h"
+#include "s/lang/SystemLanguage.h"
+#include "s/lang/host/HostLanguage.h"
+#include "s/thread/Pool.h"
+#include "s/xml/Node.h"
+#include "support/LangDocument.h"
+
+namespace {
+
+// Puts the stand-in back to its defaults however the test ends.
+struct PlatformRestorer {
+  ~PlatformRestorer() { s::lang::host::resetLanguagePlatform(); }
+};
+
+s::base::Owned<s::lang::Localizer> embeddedDocument() {
+  return s::lang::createLocalizerFromUtf8(support::langDocumentBytes(),
+                                          support::langDocumentSize());
+}
+
+}  // namespace
+
+TEST_CASE("the start language follows the user's interface language") {
+  PlatformRestorer restorer;
+  struct Case {
+    std::uint16_t id;
+    const char16_t* systemName;
+    const char16_t* start;
+  };
+  const Case cases[] = {
+      {0x0C0A, u"Spanish", u"Spanish"},
+      {0x0403, u"Catalan", u"English"},
+      {0x0804, u"Chinese_simplified", u"Chinese_Simplified"},
+      {0x0C04, u"Chinese_traditional", u"Chinese_Traditional"},
+      {0x4404, u"Chinese", u"Chinese_Simplified"},
+      {0x0816, u"Portuguese_portugal", u"Portuguese_Brazilian"},
+      {0x0407, u"German", u"German"},
+      {0x0419, u"Russian", u"Russian"},
+      {0x002E, u"Unknown", u"English"},
+      {0x0409, u"English", u"English"},
+  };
+  for (const Case& c : cases) {
+    CAPTURE(c.id);
+    s::lang::host::setUserInterfaceLanguage(c.id);
+    CHECK(std::u16string(s::lang::systemLanguageName()) == c.systemName);
+    auto localizer = embeddedDocument();
+    REQUIRE(localizer->current() != nullptr);
+    CHECK(std::u16string(localizer->current()->engName().text()) == c.start);
+  }
+}
+
+TEST_CASE("a localizer with no current pack yet takes the system's language on first use") {
+  PlatformRestorer restorer;
+  s::lang::host::setUserInterfaceLanguage(0x040C);
+  auto localizer = s::thread::obtain<s::lang::Localizer>();
+  auto root = s::xml::newNode();
+  root->parse(
+      u"<lang><languages><entry tagName=\"eng\" engName=\"English\"/>"
+      u"<entry tagName=\"fra\" engName=\"French\"/></languages><entries>"
+      u"<entry id=\"1\"><eng>Close</eng><fra>Fermer</fra></entry></entries></lang>");
+  s::lang::loadPacks(*localizer, *root);
+  CHECK(localizer->current() == nullptr);
+  CHECK(std::u16string(s::lang::textOf(*localizer, 1)) == u"Fermer");
+
+  s::lang::host::setUserInterfaceLanguage(0x0403);
+  s::lang::loadPacks(*localizer, *root);
+  CHECK(std::u16string(s::lang::textOf(*localizer, 1)) == u"Close");
+}
+
+TEST_CASE("the stored-language rule starts from the system's language") {
+  PlatformRestorer restorer;
+  s::lang::host::setUserInterfaceLanguage(0x0407);
+  auto localizer = embeddedDocument();
+  // The setting's default is the current pack's name, which needs no writing back.
+  CHECK_FALSE(s::lang::applyStoredLanguage(*localizer, localizer->current()->engName().text()));
+  auto writeBack = s::lang::applyStoredLanguage(*localizer, u"Klingon");
+  REQUIRE(writeBack);
+  CHECK(std::u16string(writeBack->text()) == u"English");
+}
+
+TEST_CASE("Venetian texts lose their barred l only on systems older than Vista") {
+  PlatformRestorer restorer;
+  for (bool older : {true, false}) {
+    CAPTURE(older);
+    s::lang::host::setOlderThanVista(older);
+    s::lang::host::setUserInterfaceLanguage(0x0409);
+    auto localizer = embeddedDocument();
+    s::lang::selectLanguage(*localizer, u"Venetian");
+    std::u16string undo = s::lang::textOf(*localizer, 1003000);
+    CHECK(undo == (older ? u"Anula \u0142a mod\u00ecfega" : u"Anula \u019Aa mod\u00ecfega"));
+    // Other languages are never touched, even when a text holds the letter.
+    auto pack = s::thread::obtain<s::lang::LangPack>();
+    pack->tagName().setText(u"ita");
+    s::lang::addText(*pack, 1, u"\u019A");
+    CHECK(std::u16string(pack->textAt(0).text()) == u"\u019A");
+  }
+}
+
+#endif  // _WIN32
