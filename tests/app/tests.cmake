@@ -29,7 +29,8 @@ if(WIN32)
     list(GET gate 0 version)
     add_test(NAME heap_gate_${version}
              COMMAND bash "${CMAKE_CURRENT_LIST_DIR}/gate/run-gate.sh" $<TARGET_FILE:heap_gate_probe> ${gate})
-    set_tests_properties(heap_gate_${version} PROPERTIES RESOURCE_LOCK vexo_heap_registry)
+    set_tests_properties(heap_gate_${version} PROPERTIES RESOURCE_LOCK vexo_heap_registry
+                         LABELS emulated-slow)
   endforeach()
 
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
