@@ -4,13 +4,11 @@
 
 namespace s::lang {
 
-// The two questions the language code asks the operating system. Windows answers them itself;
-// on the host a stand-in that tests set (s/lang/host/HostLanguage.h) answers.
+// The question the language code asks the operating system of its own. Windows answers it
+// itself; on the host a stand-in that tests set (s/lang/host/HostLanguage.h) answers. The
+// system's age comes from the operating-system record (s/system/os).
 
 // The user's interface language as a Windows language id (GetUserDefaultUILanguage).
 std::uint16_t queryUserInterfaceLanguage();
-
-// Whether the system is older than Windows Vista (major version below 6).
-bool queryOlderThanVista();
 
 }  // namespace s::lang

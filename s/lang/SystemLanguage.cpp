@@ -6,6 +6,7 @@
 #include "s/base/Owned.h"
 #include "s/lang/Platform.h"
 #include "s/str/strbuffer/StrBuffer.h"
+#include "s/system/os/StaticObj.h"
 #include "s/thread/ProcessExit.h"
 
 namespace s::lang {
@@ -125,7 +126,11 @@ const char16_t* systemLanguageName() {
 }
 
 bool isOlderThanVista() {
-  if (gOlderThanVista == kNotAsked) gOlderThanVista = queryOlderThanVista() ? 1 : 0;
+  if (gOlderThanVista == kNotAsked) {
+    // A system that cannot say reads as version 0, the older kind: the replacement is harmless.
+    const s::system::os::win::StaticObj os;
+    gOlderThanVista = os.isVistaOrLater ? 0 : 1;
+  }
   return gOlderThanVista == 1;
 }
 

@@ -14,11 +14,13 @@ const char16_t* languageNameOfId(std::uint16_t languageId);
 // could be formed.
 const char16_t* systemLanguageName();
 
-// Whether the system is older than Windows Vista, noted once per process.
+// Whether the system is older than Windows Vista, as the operating-system record says; noted
+// once per process.
 bool isOlderThanVista();
 
 // Forgets the noted name and system age so that the platform is asked again. The program never
-// needs this; the host's stand-in calls it when a test changes its answers.
+// needs this; tests call it (the language stand-in does so itself) after changing the host's
+// stand-ins.
 void forgetSystemFacts();
 
 }  // namespace s::lang

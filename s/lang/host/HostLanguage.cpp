@@ -8,12 +8,9 @@ namespace s::lang {
 namespace {
 constexpr std::uint16_t kDefaultLanguageId = 0x0409;
 std::uint16_t gLanguageId = kDefaultLanguageId;
-bool gOlderThanVista = true;
 }  // namespace
 
 std::uint16_t queryUserInterfaceLanguage() { return gLanguageId; }
-
-bool queryOlderThanVista() { return gOlderThanVista; }
 
 namespace host {
 
@@ -22,14 +19,8 @@ void setUserInterfaceLanguage(std::uint16_t languageId) {
   forgetSystemFacts();
 }
 
-void setOlderThanVista(bool older) {
-  gOlderThanVista = older;
-  forgetSystemFacts();
-}
-
 void resetLanguagePlatform() {
   gLanguageId = kDefaultLanguageId;
-  gOlderThanVista = true;
   forgetSystemFacts();
 }
 

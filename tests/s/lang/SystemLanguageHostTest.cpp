@@ -9,15 +9,19 @@
 #include "s/lang/Lang.h"
 #include "s/lang/SystemLanguage.h"
 #include "s/lang/host/HostLanguage.h"
+#include "s/system/os/host/HostPlatform.h"
 #include "s/thread/Pool.h"
 #include "s/xml/Node.h"
 #include "support/LangDocument.h"
 
 namespace {
 
-// Puts the stand-in back to its defaults however the test ends.
+// Puts the stand-ins back to their defaults however the test ends.
 struct PlatformRestorer {
-  ~PlatformRestorer() { s::lang::host::resetLanguagePlatform(); }
+  ~PlatformRestorer() {
+    s::system::os::host::resetPlatform();
+    s::lang::host::resetLanguagePlatform();
+  }
 };
 
 s::base::Owned<s::lang::Localizer> embeddedDocument() {
@@ -87,20 +91,46 @@ TEST_CASE("the stored-language rule starts from the system's language") {
 
 TEST_CASE("Venetian texts lose their barred l only on systems older than Vista") {
   PlatformRestorer restorer;
-  for (bool older : {true, false}) {
-    CAPTURE(older);
-    s::lang::host::setOlderThanVista(older);
-    s::lang::host::setUserInterfaceLanguage(0x0409);
+  using s::system::os::host::ntVersion;
+  struct Case {
+    s::system::os::VersionFacts facts;
+    bool older;
+  };
+  // A system that cannot say (nothing filled in) counts as the older kind.
+  const Case cases[] = {{ntVersion(5, 1), true},
+                        {ntVersion(5, 2, 3790), true},
+                        {ntVersion(6, 0, 6000), false},
+                        {ntVersion(6, 1, 7601), false},
+                        {s::system::os::VersionFacts{}, true}};
+  for (const Case& c : cases) {
+    CAPTURE(c.facts.majorVersion);
+    CAPTURE(c.facts.minorVersion);
+    s::system::os::host::setVersionFacts(c.facts);
+    s::lang::forgetSystemFacts();
+    CHECK(s::lang::isOlderThanVista() == c.older);
     auto localizer = embeddedDocument();
     s::lang::selectLanguage(*localizer, u"Venetian");
     std::u16string undo = s::lang::textOf(*localizer, 1003000);
-    CHECK(undo == (older ? u"Anula \u0142a mod\u00ecfega" : u"Anula \u019Aa mod\u00ecfega"));
+    CHECK(undo == (c.older ? u"Anula \u0142a mod\u00ecfega" : u"Anula \u019Aa mod\u00ecfega"));
     // Other languages are never touched, even when a text holds the letter.
     auto pack = s::thread::obtain<s::lang::LangPack>();
     pack->tagName().setText(u"ita");
     s::lang::addText(*pack, 1, u"\u019A");
     CHECK(std::u16string(pack->textAt(0).text()) == u"\u019A");
   }
+}
+
+TEST_CASE("the system's age is noted once: a later change of system is not seen") {
+  PlatformRestorer restorer;
+  s::system::os::host::setVersionFacts(s::system::os::host::ntVersion(5, 1));
+  s::lang::forgetSystemFacts();
+  REQUIRE(s::lang::isOlderThanVista());
+  s::system::os::host::setVersionFacts(s::system::os::host::ntVersion(6, 1, 7601));
+  CHECK(s::lang::isOlderThanVista());
+  auto pack = s::thread::obtain<s::lang::LangPack>();
+  pack->tagName().setText(u"vec");
+  s::lang::addText(*pack, 1, u"\u019A");
+  CHECK(std::u16string(pack->textAt(0).text()) == u"\u0142");
 }
 
 #endif  // _WIN32

@@ -10,19 +10,11 @@
 #include "s/lang/SystemLanguage.h"
 #include "s/thread/Pool.h"
 #include "support/LangDocument.h"
+#include "support/win/ResourceModule.h"
 
 using s::archive::dll::win::OpenModuleArchive;
 
 namespace {
-
-// The program's resource script, built into a module of its own beside the test executable.
-std::u16string resourceModulePath() {
-  wchar_t path[MAX_PATH];
-  DWORD n = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring own(path, n);
-  std::wstring module = own.substr(0, own.find_last_of(L"\\/") + 1) + L"ombrel_resources.dll";
-  return std::u16string(reinterpret_cast<const char16_t*>(module.c_str()));
-}
 
 std::string bytesOf(const s::archive::dll::win::Archive& archive, std::uint32_t index) {
   auto bytes = s::thread::obtain<s::col::_array::ArrayU08>();
@@ -45,7 +37,7 @@ bool olderThanVista() {
 }  // namespace
 
 TEST_CASE("lang: the localizer is built from resource 130 of the program's resource module") {
-  auto archive = OpenModuleArchive(resourceModulePath().c_str());
+  auto archive = OpenModuleArchive(vexo_test::resourceModulePath().c_str());
   REQUIRE(archive->isOpen());
   auto localizer = s::lang::createLocalizer(*archive, u"IDR_XML", 130);
   REQUIRE(localizer->packCount() == 27);
@@ -80,7 +72,7 @@ TEST_CASE("lang: the system language name is the table's name for the user's int
 TEST_CASE(
     "lang: the resource script embeds the document verbatim and the program's other "
     "resources") {
-  auto archive = OpenModuleArchive(resourceModulePath().c_str());
+  auto archive = OpenModuleArchive(vexo_test::resourceModulePath().c_str());
   REQUIRE(archive->isOpen());
   std::uint32_t index = 0;
 

@@ -4,6 +4,7 @@
 
 #include "s/col/_array/NumberArray.h"
 #include "s/file/FileSystem.h"
+#include "s/system/os/StaticObj.h"
 #include "s/thread/Pool.h"
 
 namespace s::archive::dll::win {
@@ -21,10 +22,8 @@ const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const wchar_
 // From Windows Vista on, a resource is listed once, in the neutral language; before, once per
 // language it exists in.
 bool listsEveryLanguage() {
-  OSVERSIONINFOW info{};
-  info.dwOSVersionInfoSize = sizeof info;
-  if (!::GetVersionExW(&info)) return true;
-  return info.dwMajorVersion < 6;
+  const s::system::os::win::StaticObj os;
+  return !os.isVistaOrLater;
 }
 
 bool sameText(const char16_t* a, const char16_t* b) {
