@@ -2,8 +2,7 @@
 
 #include <utility>
 
-#include "s/archive/dll/IArchive.h"
-#include "s/col/_array/NumberArray.h"
+#include "s/archive/dll/ResourceText.h"
 #include "s/lang/SystemLanguage.h"
 #include "s/thread/Pool.h"
 #include "s/xml/Node.h"
@@ -135,16 +134,9 @@ void loadEntry(Localizer& localizer, PackByTag& packs, const s::xml::Node& entry
 
 Owned<Localizer> createLocalizer(const s::archive::dll::IArchive& archive, const char16_t* typeName,
                                  std::uint32_t id) {
-  // Read through the archive's portable face, as readResourceText does, so that this builds
-  // (and is tested) on every platform.
-  std::uint32_t index = 0;
-  Owned<s::col::_array::ArrayU08> bytes;
-  if (archive.findByTypeNameAndId(typeName, id, &index)) {
-    bytes = s::thread::obtain<s::col::_array::ArrayU08>();
-    if (!archive.read(index, *bytes)) bytes.reset();
-  }
-  if (!bytes) return s::thread::obtain<Localizer>();
-  return createLocalizerFromUtf8(static_cast<const char*>(bytes->data()), bytes->count());
+  Owned<StrBuffer> text = s::archive::dll::readResourceText(archive, typeName, id);
+  if (!text) return s::thread::obtain<Localizer>();
+  return createLocalizerFromText(text->text());
 }
 
 Owned<Localizer> createLocalizerFromUtf8(const char* bytes, std::uint32_t count) {

@@ -508,11 +508,15 @@ NtStatus RegDir::setBool(const char16_t* name, bool value) {
 }
 
 NtStatus RegDir::setString(const char16_t* name, const char16_t* value) {
+  // A null text is stored as the empty one, never read through.
+  if (value == nullptr) value = u"";
   std::uint32_t units = s::str::strbuffer::textLength(value);
   return writeValue(name, kRegSz, value, 2 * units + 2);
 }
 
 NtStatus RegDir::setExpandString(const char16_t* name, const char16_t* value) {
+  // A null text is stored as the empty one, never read through.
+  if (value == nullptr) value = u"";
   std::uint32_t units = s::str::strbuffer::textLength(value);
   return writeValue(name, kRegExpandSz, value, 2 * units + 2);
 }

@@ -1,9 +1,12 @@
 #include "s/xml/MappedData.h"
 
+#include "s/map/SectionText.h"
 #include "s/thread/Pool.h"
 
 namespace s::xml {
 
+using s::map::isSameSection;
+using s::map::textOrEmpty;
 using s::str::strbuffer::newStr;
 using s::str::strbuffer::StrBuffer;
 using s::str::strbuffer::textLength;
@@ -13,8 +16,6 @@ namespace {
 constexpr char16_t kRootName[] = u"savedata";
 
 bool isSeparator(char16_t unit) { return unit == u'\\' || unit == u'/'; }
-
-const char16_t* orEmpty(const char16_t* text) { return text != nullptr ? text : u""; }
 
 }  // namespace
 
@@ -41,7 +42,7 @@ void MappedData::reset() {
 
 void MappedData::attach(const char16_t* path) {
   reset();
-  filePath_->setText(orEmpty(path));
+  filePath_->setText(textOrEmpty(path));
   if (!filePath_->isEmpty() && root_->loadFile(filePath_->text())) {
     // A file without a root element reads as an unnamed node.
     if (root_->nameLength() == 0) {
@@ -63,7 +64,7 @@ Node* MappedData::findSection(const char16_t* section, bool create, Node** paren
   Node* node = root_.get();
   *parent = nullptr;
   *index = 0;
-  const char16_t* at = orEmpty(section);
+  const char16_t* at = textOrEmpty(section);
   while (*at != 0) {
     while (isSeparator(*at)) ++at;
     const char16_t* start = at;
@@ -86,15 +87,14 @@ Node* MappedData::findSection(const char16_t* section, bool create, Node** paren
 }
 
 void MappedData::selectSection(const char16_t* section) {
-  currentSection_->setText(orEmpty(section));
+  currentSection_->setText(textOrEmpty(section));
   Node* parent = nullptr;
   std::uint32_t index = 0;
   currentNode_ = findSection(section, false, &parent, &index);
 }
 
 bool MappedData::openSectionForRead(const char16_t* section) {
-  auto wanted = newStr(orEmpty(section));
-  if (wanted->equalsIgnoreCase(*currentSection_) && currentNode_ != nullptr) return true;
+  if (isSameSection(*currentSection_, section) && currentNode_ != nullptr) return true;
   selectSection(section);
   return currentNode_ != nullptr;
 }
@@ -103,14 +103,14 @@ bool MappedData::openSectionForWrite(const char16_t* section) {
   if (openSectionForRead(section)) return true;
   Node* parent = nullptr;
   std::uint32_t index = 0;
-  currentSection_->setText(orEmpty(section));
+  currentSection_->setText(textOrEmpty(section));
   currentNode_ = findSection(section, true, &parent, &index);
   if (autoSave_) save();
   return currentNode_ != nullptr;
 }
 
 void MappedData::deleteSection(const char16_t* section) {
-  currentSection_->setText(orEmpty(section));
+  currentSection_->setText(textOrEmpty(section));
   currentNode_ = nullptr;
   Node* parent = nullptr;
   std::uint32_t index = 0;
@@ -128,14 +128,14 @@ void MappedData::deleteSection(const char16_t* section) {
 }
 
 bool MappedData::hasValue(const char16_t* section, const char16_t* name) {
-  const char16_t* key = orEmpty(name);
+  const char16_t* key = textOrEmpty(name);
   return openSectionForRead(section) &&
          currentNode_->attributes().find(key, textLength(key)) != Attributes::kNotFound;
 }
 
 const char16_t* MappedData::storedValue(const char16_t* section, const char16_t* name) {
   if (!openSectionForRead(section)) return nullptr;
-  const char16_t* key = orEmpty(name);
+  const char16_t* key = textOrEmpty(name);
   const AttrRecord* record = currentNode_->attributes().findRecord(key, textLength(key));
   return record != nullptr ? record->value : nullptr;
 }
@@ -144,7 +144,7 @@ const char16_t* MappedData::storedValue(const char16_t* section, const char16_t*
 #define S_XML_MAPPED_GETTER(Type, Name)                                                     \
   Type MappedData::Name(const char16_t* section, const char16_t* name, Type defaultValue) { \
     if (!openSectionForRead(section)) return defaultValue;                                  \
-    return currentNode_->Name(orEmpty(name), defaultValue);                                 \
+    return currentNode_->Name(textOrEmpty(name), defaultValue);                             \
   }
 
 S_XML_MAPPED_GETTER(std::uint8_t, getUInt8)
@@ -172,9 +172,9 @@ const char16_t* MappedData::getString(const char16_t* section, const char16_t* n
                                       const char16_t* defaultValue, bool* wasExpandable, bool) {
   if (wasExpandable != nullptr) *wasExpandable = false;
   if (!openSectionForRead(section)) {
-    result_->setText(orEmpty(defaultValue));
+    result_->setText(textOrEmpty(defaultValue));
   } else {
-    currentNode_->getText(*result_, orEmpty(name), orEmpty(defaultValue), false);
+    currentNode_->getText(*result_, textOrEmpty(name), textOrEmpty(defaultValue), false);
   }
   return result_->text();
 }
@@ -194,14 +194,14 @@ MappedData::ArrayU08* MappedData::getBinary(const char16_t* section, const char1
 
 void MappedData::deleteValue(const char16_t* section, const char16_t* name) {
   if (!openSectionForRead(section)) return;
-  const char16_t* key = orEmpty(name);
+  const char16_t* key = textOrEmpty(name);
   currentNode_->attributes().removeAll(key, textLength(key));
   if (autoSave_) save();
 }
 
 Node* MappedData::prepareWrite(const char16_t* section, const char16_t* name) {
   if (!openSectionForWrite(section)) return nullptr;
-  const char16_t* key = orEmpty(name);
+  const char16_t* key = textOrEmpty(name);
   // A store holds one value per name: the old record goes before the new one is added.
   currentNode_->attributes().removeAll(key, textLength(key));
   return currentNode_;
@@ -211,10 +211,10 @@ void MappedData::afterWrite() {
   if (autoSave_) save();
 }
 
-#define S_XML_MAPPED_SETTER(Type, Name, NodeSetter)                                       \
-  void MappedData::Name(const char16_t* section, const char16_t* name, Type value) {      \
-    if (Node* node = prepareWrite(section, name)) node->NodeSetter(orEmpty(name), value); \
-    afterWrite();                                                                         \
+#define S_XML_MAPPED_SETTER(Type, Name, NodeSetter)                                           \
+  void MappedData::Name(const char16_t* section, const char16_t* name, Type value) {          \
+    if (Node* node = prepareWrite(section, name)) node->NodeSetter(textOrEmpty(name), value); \
+    afterWrite();                                                                             \
   }
 
 S_XML_MAPPED_SETTER(std::uint8_t, setUInt8, setAttrUInt8)
@@ -239,7 +239,7 @@ void MappedData::setStringList(const char16_t*, const char16_t*, const StrArray&
 
 void MappedData::setBinary(const char16_t* section, const char16_t* name, const std::uint8_t* bytes,
                            std::uint32_t count) {
-  if (Node* node = prepareWrite(section, name)) node->setAttrHex8(orEmpty(name), bytes, count);
+  if (Node* node = prepareWrite(section, name)) node->setAttrHex8(textOrEmpty(name), bytes, count);
   afterWrite();
 }
 

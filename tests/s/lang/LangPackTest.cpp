@@ -3,13 +3,13 @@
 #include <string>
 #include <utility>
 
-#include "s/archive/dll/IArchive.h"
 #include "s/col/_array/NumberArray.h"
 #include "s/lang/Lang.h"
 #include "s/lang/SystemLanguage.h"
 #include "s/thread/Pool.h"
 #include "s/xml/Node.h"
 #include "support/LangDocument.h"
+#include "support/OneResourceArchive.h"
 
 using s::base::Owned;
 using s::lang::LangPack;
@@ -219,59 +219,12 @@ TEST_CASE("addText follows the system's age for Venetian texts only") {
   }
 }
 
-namespace {
-
-// An archive that holds at most one resource: enough to drive createLocalizer without a module.
-class OneResourceArchive final : public s::archive::dll::IArchive {
- public:
-  OneResourceArchive(const char16_t* typeName, std::uint32_t id, std::string bytes,
-                     bool readable = true)
-      : typeName_(typeName), id_(id), bytes_(std::move(bytes)), readable_(readable) {}
-
-  const char16_t* className() const override { return u"test_OneResourceArchive"; }
-  s::base::IObject* newInstance() const override { return nullptr; }
-  bool open(const char16_t*) override { return true; }
-  void close() override {}
-  bool isOpen() const override { return true; }
-  std::uint32_t entryCount() const override { return 1; }
-  bool read(std::uint32_t, s::io::IOutputStream& stream) const override {
-    return readable_ && stream.write(bytes_.data(), static_cast<std::uint32_t>(bytes_.size()));
-  }
-  const s::archive::dll::IEntry* entry(std::uint32_t) const override { return nullptr; }
-  bool findById(std::uint32_t, std::uint32_t*) const override { return false; }
-  bool findByName(const char16_t*, std::uint32_t*) const override { return false; }
-  bool findByNameIgnoreCase(const char16_t*, std::uint32_t*) const override { return false; }
-  bool findByTypeIdAndOccurrence(std::uint32_t, std::uint32_t, std::uint32_t*) const override {
-    return false;
-  }
-  bool findByTypeIdAndId(std::uint32_t, std::uint32_t, std::uint32_t*) const override {
-    return false;
-  }
-  bool findByTypeIdAndName(std::uint32_t, const char16_t*, std::uint32_t*) const override {
-    return false;
-  }
-  bool findByTypeNameAndId(const char16_t* typeName, std::uint32_t id,
-                           std::uint32_t* index) const override {
-    if (id != id_ || std::u16string(typeName) != typeName_) return false;
-    *index = 0;
-    return true;
-  }
-
- private:
-  std::u16string typeName_;
-  std::uint32_t id_;
-  std::string bytes_;
-  bool readable_;
-};
-
-}  // namespace
-
 TEST_CASE(
     "createLocalizer reads the document from the archive, or gives a localizer without "
     "packs") {
   const std::string doc(support::langDocumentBytes(), support::langDocumentSize());
   SUBCASE("present") {
-    OneResourceArchive archive(u"IDR_XML", 130, doc);
+    support::OneResourceArchive archive(u"IDR_XML", 130, doc);
     auto localizer = s::lang::createLocalizer(archive, u"IDR_XML", 130);
     CHECK(localizer->packCount() == 27);
     CHECK(localizer->current() != nullptr);
@@ -284,7 +237,7 @@ TEST_CASE(
     };
     for (const Case& c :
          {Case{u"IDR_XML", 131, true}, Case{u"idr_xml", 130, true}, Case{u"IDR_XML", 130, false}}) {
-      OneResourceArchive archive(u"IDR_XML", 130, doc, c.readable);
+      support::OneResourceArchive archive(u"IDR_XML", 130, doc, c.readable);
       auto localizer = s::lang::createLocalizer(archive, c.typeName, c.id);
       CHECK(localizer->packCount() == 0);
       CHECK(std::u16string(s::lang::textOf(*localizer, 1002000)).empty());

@@ -303,3 +303,16 @@ TEST_CASE("reopen, deleteValue and rename") {
   CHECK(area.key(u"renamed")->getInt32(u"w", 0) == 6);
   CHECK_FALSE(area.key(u"ops")->isOpen());
 }
+
+TEST_CASE("a null text is written as the empty text") {
+  AreaKey area;
+  Owned<RegDir> key = area.key(u"null");
+  CHECK(key->setString(u"sz", nullptr) == NtStatus::kSuccess);
+  CHECK(key->setExpandString(u"expand", nullptr) == NtStatus::kSuccess);
+  for (const char16_t* name : {u"sz", u"expand"}) {
+    std::uint32_t size = 99;
+    CHECK(key->queryValue(name, nullptr, &size, -1));
+    CHECK(size == 2);
+    CHECK(std::u16string(key->getString(name, u"dflt", nullptr, false)).empty());
+  }
+}

@@ -123,3 +123,13 @@ TEST_CASE("xml store: auto-save writes the file, which a new store reads back") 
   auto junk = OpenXmlStore(folder.file("junk.xml")->text());
   CHECK(shape(*junk) == u"<savedata></savedata>");
 }
+
+TEST_CASE("xml store: a previous text given back as the default survives the next read") {
+  auto store = OpenXmlStore(u"");
+  store->setString(u"", u"Language", u"Portuguese");
+  for (const char16_t* section : {u"", u"Missing"}) {
+    const char16_t* previous = store->getString(u"", u"Language", u"", nullptr, false);
+    CHECK(std::u16string(store->getString(section, u"absent", previous, nullptr, false)) ==
+          u"Portuguese");
+  }
+}

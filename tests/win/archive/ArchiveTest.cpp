@@ -3,14 +3,15 @@
 
 #include <string>
 
+#include "s/archive/dll/ResourceText.h"
 #include "s/archive/dll/win/Archive.h"
 #include "s/col/_array/NumberArray.h"
 #include "s/file/Path.h"
 #include "s/thread/Pool.h"
 
+using s::archive::dll::readResourceText;
 using s::archive::dll::win::Archive;
 using s::archive::dll::win::OpenModuleArchive;
-using s::archive::dll::win::readResourceText;
 
 namespace {
 

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "s/col/_array/NumberArray.h"
 #include "s/file/FileSystem.h"
 #include "s/system/os/StaticObj.h"
 #include "s/thread/Pool.h"
@@ -201,19 +200,6 @@ s::base::Owned<Archive> OpenModuleArchive(const char16_t* path) {
   auto archive = s::thread::obtain<Archive>();
   archive->open(path);
   return archive;
-}
-
-s::base::Owned<s::str::strbuffer::StrBuffer> readResourceText(
-    const s::archive::dll::IArchive& archive, const char16_t* typeName, std::uint32_t id) {
-  std::uint32_t index = 0;
-  if (!archive.findByTypeNameAndId(typeName, id, &index)) return nullptr;
-  auto bytes = s::thread::obtain<s::col::_array::ArrayU08>();
-  if (!archive.read(index, *bytes)) return nullptr;
-  auto text = newStr();
-  if (bytes->count() > 0) {
-    text->fromUtf8(static_cast<const char*>(bytes->data()), false, bytes->count());
-  }
-  return text;
 }
 
 }  // namespace s::archive::dll::win

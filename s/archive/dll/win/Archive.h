@@ -70,9 +70,4 @@ class Archive final : public s::archive::dll::IArchive, public s::thread::IPoola
 // An archive from the pool, opened on the module file at path; open or not, it is returned.
 s::base::Owned<Archive> OpenModuleArchive(const char16_t* path);
 
-// The resource of that type text and numeric id, decoded from UTF-8; null when it is missing
-// or cannot be read.
-s::base::Owned<s::str::strbuffer::StrBuffer> readResourceText(
-    const s::archive::dll::IArchive& archive, const char16_t* typeName, std::uint32_t id);
-
 }  // namespace s::archive::dll::win
