@@ -25,7 +25,14 @@ class NumberArray final : public ArrayBase {
   void set(std::uint32_t index, T value) { static_cast<T*>(data())[index] = value; }
   T* items() { return static_cast<T*>(data()); }
   const T* items() const { return static_cast<const T*>(data()); }
-  void add(T value) { append(&value, 1); }
+  void add(T value) {
+    if (count() < capacity()) {
+      items()[count()] = value;
+      setCountWithinCapacity(count() + 1);
+    } else {
+      append(&value, 1);
+    }
+  }
 
   const void* samples() const override {
     static const T values[5] = {0, 1, 2, 3, 4};
