@@ -32,6 +32,15 @@ class Attributes final : public s::base::IObject, public s::thread::IPoolable {
   }
   void add(const char16_t* name, std::uint32_t nameLength, const char16_t* value,
            std::uint32_t valueLength);
+  // The same from UTF-8 bytes.
+  void addUtf8(const std::uint8_t* name, std::uint32_t nameBytes, const std::uint8_t* value,
+               std::uint32_t valueBytes) {
+    records_.appendPointer(
+        AttrFactory::instance().makeFromUtf8(name, nameBytes, value, valueBytes));
+  }
+  // Room for n records without growing, for a list that is about to be filled.
+  void reserveExact(std::uint32_t n) { records_.reserveExact(n); }
+  std::uint32_t capacity() const { return records_.capacity(); }
   // Index of the first record whose name equals name (nameLength units) ignoring ASCII case;
   // the empty name finds the first text record. kNotFound when there is none.
   std::uint32_t find(const char16_t* name, std::uint32_t nameLength) const;
