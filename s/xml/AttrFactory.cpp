@@ -51,8 +51,8 @@ void AttrFactory::destroyObject(void** object) {
   *object = nullptr;
 }
 
-AttrRecord* AttrFactory::takeWithBlock(std::size_t units) {
-  auto* record = static_cast<AttrRecord*>(take());
+AttrRecord* AttrFactory::withBlock(void* taken, std::size_t units) {
+  auto* record = static_cast<AttrRecord*>(taken);
   auto* block = static_cast<char16_t*>(std::malloc(units * sizeof(char16_t)));
   if (block == nullptr) {
     giveBack(record);
@@ -62,9 +62,9 @@ AttrRecord* AttrFactory::takeWithBlock(std::size_t units) {
   return record;
 }
 
-AttrRecord* AttrFactory::make(const char16_t* name, std::uint32_t nameLength, const char16_t* value,
-                              std::uint32_t valueLength) {
-  AttrRecord* record = takeWithBlock(std::size_t{nameLength} + valueLength + 2);
+AttrRecord* AttrFactory::fill(void* taken, const char16_t* name, std::uint32_t nameLength,
+                              const char16_t* value, std::uint32_t valueLength) {
+  AttrRecord* record = withBlock(taken, std::size_t{nameLength} + valueLength + 2);
   char16_t* block = record->name;
   if (nameLength > 0) std::memcpy(block, name, nameLength * sizeof(char16_t));
   block[nameLength] = 0;
@@ -77,11 +77,12 @@ AttrRecord* AttrFactory::make(const char16_t* name, std::uint32_t nameLength, co
   return record;
 }
 
-AttrRecord* AttrFactory::makeFromUtf8(const std::uint8_t* name, std::uint32_t nameBytes,
-                                      const std::uint8_t* value, std::uint32_t valueBytes) {
+AttrRecord* AttrFactory::fillFromUtf8(void* taken, const std::uint8_t* name,
+                                      std::uint32_t nameBytes, const std::uint8_t* value,
+                                      std::uint32_t valueBytes) {
   // No byte yields more than one unit (a four-byte sequence yields two), so the byte counts
   // bound the units.
-  AttrRecord* record = takeWithBlock(std::size_t{nameBytes} + valueBytes + 2);
+  AttrRecord* record = withBlock(taken, std::size_t{nameBytes} + valueBytes + 2);
   char16_t* block = record->name;
   char16_t* nameEnd = s::str::strbuffer::decodeUtf8(name, nameBytes, block);
   *nameEnd = 0;

@@ -32,12 +32,8 @@ class Attributes final : public s::base::IObject, public s::thread::IPoolable {
   }
   void add(const char16_t* name, std::uint32_t nameLength, const char16_t* value,
            std::uint32_t valueLength);
-  // The same from UTF-8 bytes.
-  void addUtf8(const std::uint8_t* name, std::uint32_t nameBytes, const std::uint8_t* value,
-               std::uint32_t valueBytes) {
-    records_.appendPointer(
-        AttrFactory::instance().makeFromUtf8(name, nameBytes, value, valueBytes));
-  }
+  // Appends a filled record from the record pool; the list owns it from here.
+  void append(AttrRecord* record) { records_.appendPointer(record); }
   // Room for n records without growing, for a list that is about to be filled.
   void reserveExact(std::uint32_t n) { records_.reserveExact(n); }
   std::uint32_t capacity() const { return records_.capacity(); }

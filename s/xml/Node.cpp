@@ -113,6 +113,68 @@ std::uint32_t unitsBetween(const Unit* from, const Unit* to) {
 
 }  // namespace
 
+// Each entry of a pool's lock is an atomic operation, and a document needs thousands of nodes
+// and records, so a reading takes them from their pools a batch at a time. The batch is the top
+// of the free list moved aside in order and used from its end, so objects are used in the order
+// single takes would give; what is left goes back in the same order, leaving the free list as
+// single takes would have left it. Once a pool has nothing free, the reading makes new objects
+// without asking it again.
+class Node::Supply {
+ public:
+  Supply() : nodePool_(s::thread::poolOf<Node>()), recordPool_(AttrFactory::instance()) {}
+  ~Supply() {
+    if (nodes_.count > 0) nodePool_.giveBackAll(nodes_.items, nodes_.count);
+    if (records_.count > 0) recordPool_.giveBackAll(records_.items, records_.count);
+  }
+  Supply(const Supply&) = delete;
+  Supply& operator=(const Supply&) = delete;
+
+  Node* takeNode() {
+    if (nodes_.count == 0 && !nodes_.dry) refill(nodes_, nodePool_.takeFree(nodes_.items, kBatch));
+    if (nodes_.count > 0) return static_cast<Node*>(nodes_.items[--nodes_.count]);
+    return static_cast<Node*>(nodePool_.createNew());
+  }
+
+  // A node this reading will not keep: cleared and used next, as giving it back to its pool
+  // and taking again would do.
+  void giveBackNode(Node* node) {
+    if (nodes_.count < kBatch) {
+      node->clear();
+      nodes_.items[nodes_.count++] = node;
+    } else {
+      node->release();
+    }
+  }
+
+  void* takeRecord() {
+    if (records_.count == 0 && !records_.dry) {
+      refill(records_, recordPool_.takeFree(records_.items, kBatch));
+    }
+    if (records_.count > 0) return records_.items[--records_.count];
+    return recordPool_.generate();
+  }
+
+  AttrFactory& recordPool() { return recordPool_; }
+
+ private:
+  static constexpr std::uint32_t kBatch = 64;
+  struct Batch {
+    void* items[kBatch];
+    std::uint32_t count = 0;
+    bool dry = false;
+  };
+
+  static void refill(Batch& batch, std::uint32_t taken) {
+    batch.count = taken;
+    batch.dry = taken == 0;
+  }
+
+  s::thread::EasyPooler& nodePool_;
+  AttrFactory& recordPool_;
+  Batch nodes_;
+  Batch records_;
+};
+
 s::base::Owned<Node> newNode() { return s::thread::obtain<Node>(); }
 
 Node::Node() { children_.setElementReleaser(&s::thread::poolOf<Node>()); }
@@ -149,7 +211,8 @@ void Node::walk(const char16_t*) const {
 
 const char16_t* Node::parse(const char16_t* text) {
   if (text == nullptr) return nullptr;
-  return parseElement(text, text + textLength(text), 0);
+  Supply supply;
+  return parseElement(text, text + textLength(text), 0, supply);
 }
 
 void Node::parseUtf8(const ArrayU08& bytes) {
@@ -161,11 +224,13 @@ void Node::parseUtf8(const ArrayU08& bytes) {
   }
   // A zero byte in the document ends it, like the terminator.
   const auto* zero = static_cast<const std::uint8_t*>(std::memchr(begin, 0, count));
-  parseElement(begin, zero != nullptr ? zero : begin + count, 0);
+  Supply supply;
+  parseElement(begin, zero != nullptr ? zero : begin + count, 0, supply);
 }
 
 template <class Unit>
-const Unit* Node::parseElement(const Unit* at, const Unit* end, std::uint32_t depth) {
+const Unit* Node::parseElement(const Unit* at, const Unit* end, std::uint32_t depth,
+                               Supply& supply) {
   at = skipPast(at, end, u'<');
   if (at == end) return at;
   at = skipBlanks(at, end);
@@ -191,8 +256,8 @@ const Unit* Node::parseElement(const Unit* at, const Unit* end, std::uint32_t de
     if (at == end) return at;
     const Unit* value = ++at;
     at = findUnit(at, end, u'"');
-    if (attributes_.capacity() == 0) attributes_.reserveExact(kFirstAttributeCapacity);
-    addRecord(attrName, unitsBetween(attrName, attrNameEnd), value, unitsBetween(value, at));
+    addRecord(supply, attrName, unitsBetween(attrName, attrNameEnd), value,
+              unitsBetween(value, at));
     if (at == end) return at;
     ++at;
   }
@@ -200,30 +265,45 @@ const Unit* Node::parseElement(const Unit* at, const Unit* end, std::uint32_t de
   if (*at == u'/') return skipPast(at, end, u'>');
 
   at = skipBlanks(at + 1, end);
-  if (at != end && *at != u'<') at = keepText(at, end);
+  if (at != end && *at != u'<') at = keepText(at, end, supply);
   // A "<" that ends the document opens a child too, one that stays unnamed.
   while (at != end && *at == u'<' && (at + 1 == end || at[1] != u'/')) {
     if (depth + 1 >= kMaxDepth) return end;
-    s::base::Owned<Node> node(s::thread::takeFromPool<Node>());
-    at = node->parseElement(at, end, depth + 1);
-    if (!node->isComment()) {
+    s::base::Owned<Node> node(supply.takeNode());
+    at = node->parseElement(at, end, depth + 1, supply);
+    if (node->isComment()) {
+      supply.giveBackNode(node.detach());
+    } else {
       if (children_.capacity() == 0) children_.reserveExact(kFirstChildCapacity);
       children_.appendPointer(node.get());
       node.detach();
     }
     at = skipBlanks(at, end);
-    if (at != end && *at != u'<') at = keepText(at, end);
+    if (at != end && *at != u'<') at = keepText(at, end, supply);
   }
   return skipPast(at, end, u'>');
 }
 
 template <class Unit>
-const Unit* Node::keepText(const Unit* at, const Unit* end) {
+const Unit* Node::keepText(const Unit* at, const Unit* end, Supply& supply) {
   const Unit* text = at;
   at = findUnit(at, end, u'<');
-  if (attributes_.capacity() == 0) attributes_.reserveExact(kFirstAttributeCapacity);
-  addRecord(text, 0, text, unitsBetween(text, at));
+  addRecord(supply, text, 0, text, unitsBetween(text, at));
   return at;
+}
+
+void Node::addRecord(Supply& supply, const char16_t* name, std::uint32_t nameLength,
+                     const char16_t* value, std::uint32_t valueLength) {
+  if (attributes_.capacity() == 0) attributes_.reserveExact(kFirstAttributeCapacity);
+  attributes_.append(
+      supply.recordPool().fill(supply.takeRecord(), name, nameLength, value, valueLength));
+}
+
+void Node::addRecord(Supply& supply, const std::uint8_t* name, std::uint32_t nameBytes,
+                     const std::uint8_t* value, std::uint32_t valueBytes) {
+  if (attributes_.capacity() == 0) attributes_.reserveExact(kFirstAttributeCapacity);
+  attributes_.append(
+      supply.recordPool().fillFromUtf8(supply.takeRecord(), name, nameBytes, value, valueBytes));
 }
 
 const char16_t* Node::setCommentName(const char16_t* at, const char16_t* end) {
