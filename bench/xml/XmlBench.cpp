@@ -15,6 +15,8 @@
 #include "s/thread/Pool.h"
 #include "s/xml/Node.h"
 
+#include "LanguagePackDocument.h"
+
 namespace {
 
 const std::string& document() {

@@ -1,10 +1,13 @@
-// Feeds arbitrary bytes to the XML reader as a UTF-8 document, reads every value, writes the
+// Feeds arbitrary bytes to the XML reader as a UTF-8 document, checks that reading the bytes
+// records exactly what reading the text decoded whole records, reads every value, writes the
 // tree back and reads that again. The writer is not a fixed point for malformed input (a
 // comment's three-unit name, stray quotes), so only safety is checked, not equality. The input sits
 // in an array of exactly its size, so any read past the end shows.
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <string>
 
 #include "s/col/_array/NumberArray.h"
 #include "s/str/strbuffer/StrBuffer.h"
@@ -28,6 +31,23 @@ void readAll(const s::xml::Node& node, s::str::strbuffer::StrBuffer& scratch) {
   for (std::uint32_t i = 0; i < node.childCount(); ++i) readAll(*node.child(i), scratch);
 }
 
+// Everything the reader records, in order.
+void dump(const s::xml::Node& node, std::u16string& out) {
+  out += u'(';
+  out.append(node.name(), node.nameLength());
+  const auto& attributes = node.attributes();
+  for (std::uint32_t i = 0; i < attributes.count(); ++i) {
+    const auto& record = attributes.at(i);
+    out += u'[';
+    out.append(record.name, record.nameLength);
+    out += u'|';
+    out.append(record.value, record.valueLength);
+    out += u']';
+  }
+  for (std::uint32_t i = 0; i < node.childCount(); ++i) dump(*node.child(i), out);
+  out += u')';
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -38,6 +58,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   auto first = s::xml::newNode();
   first->parseUtf8(*bytes);
+  auto text = s::str::strbuffer::newStr();
+  if (size > 0) {
+    text->fromUtf8(reinterpret_cast<const char*>(data), false, static_cast<std::uint32_t>(size));
+  }
+  auto fromText = s::xml::newNode();
+  fromText->parse(text->text());
+  std::u16string read;
+  std::u16string expected;
+  dump(*first, read);
+  dump(*fromText, expected);
+  if (read != expected) std::abort();
   auto scratch = s::str::strbuffer::newStr();
   readAll(*first, *scratch);
 

@@ -40,6 +40,28 @@ void EasyPooler::giveBack(void* object) {
   delete_(object);
 }
 
+std::uint32_t EasyPooler::takeFree(void** out, std::uint32_t n) {
+  LockGuard guard(locker_.lock());
+  std::uint32_t count = freeList_.count();
+  std::uint32_t taken = n < count ? n : count;
+  for (std::uint32_t i = 0; i < taken; ++i) out[i] = freeList_.pointerAt(count - taken + i);
+  freeList_.setCountWithinCapacity(count - taken);
+  return taken;
+}
+
+void EasyPooler::giveBackAll(void* const* objects, std::uint32_t n) {
+  std::uint32_t first = 0;
+  {
+    LockGuard guard(locker_.lock());
+    for (; first < n && freeList_.count() < capacity_; ++first) {
+      reset_(objects[first]);
+      freeList_.appendPointer(objects[first]);
+    }
+  }
+  // The pool is full: the rest go, outside the lock as in giveBack.
+  for (std::uint32_t i = first; i < n; ++i) delete_(objects[i]);
+}
+
 void EasyPooler::dispose(void** object) {
   if (*object == nullptr) return;
   giveBack(*object);

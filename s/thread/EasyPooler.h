@@ -40,6 +40,14 @@ class EasyPooler final : public s::base::IObject,
   void* take();
   void giveBack(void* object);
   void* generate() override { return take(); }
+  // A new object from the create function, without looking at the free list.
+  void* createNew() { return create_(); }
+  // Batch forms for callers that need many objects at once: one entry of the lock instead of
+  // one per object. takeFree moves up to n free objects (none is made) into out, the most
+  // recently given back last, so that using them from the end gives take()'s order; giveBackAll
+  // gives back objects[0..n) in that order, each kept or deleted as giveBack would.
+  std::uint32_t takeFree(void** out, std::uint32_t n);
+  void giveBackAll(void* const* objects, std::uint32_t n);
   void dispose(void** object) override;
 
   std::uint32_t capacity() const { return capacity_; }

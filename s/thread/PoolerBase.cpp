@@ -37,6 +37,40 @@ void* PoolerBase::take() {
   return generate();
 }
 
+std::uint32_t PoolerBase::takeFree(void** out, std::uint32_t n) {
+  LockGuard guard(locker_.lock());
+  std::uint32_t count = freeList_.count();
+  std::uint32_t taken = n < count ? n : count;
+  for (std::uint32_t i = 0; i < taken; ++i) {
+    void* object = freeList_.pointerAt(count - taken + i);
+    if (sizeAccounting_) totalSize_ -= sizeOf(object);
+    out[i] = object;
+  }
+  freeList_.setCountWithinCapacity(count - taken);
+  return taken;
+}
+
+void PoolerBase::giveBackAll(void* const* objects, std::uint32_t n) {
+  if (sizeAccounting_) {
+    // Sizes are asked outside the lock, object by object.
+    for (std::uint32_t i = 0; i < n; ++i) giveBack(objects[i]);
+    return;
+  }
+  std::uint32_t first = 0;
+  {
+    LockGuard guard(locker_.lock());
+    for (; first < n && freeList_.count() <= maxFree_; ++first) {
+      resetObject(objects[first]);
+      freeList_.appendPointer(objects[first]);
+    }
+  }
+  // The pool is full: the rest go, outside the lock as in giveBack.
+  for (std::uint32_t i = first; i < n; ++i) {
+    void* object = objects[i];
+    destroyObject(&object);
+  }
+}
+
 void PoolerBase::dispose(void** object) {
   if (*object == nullptr) return;
   giveBack(*object, kAskSize);

@@ -35,6 +35,12 @@ class PoolerBase : public s::base::IObject,
   virtual void resetObject(void* object) = 0;
   virtual void destroyObject(void** object) = 0;
   void dispose(void** object) override;
+  // Batch forms for callers that need many objects at once: one entry of the lock instead of
+  // one per object. takeFree moves up to n free objects (none is made) into out, the most
+  // recently given back last, so that using them from the end gives take()'s order; giveBackAll
+  // gives back objects[0..n) in that order, each kept or destroyed as giveBack would.
+  std::uint32_t takeFree(void** out, std::uint32_t n);
+  void giveBackAll(void* const* objects, std::uint32_t n);
 
   std::uint32_t freeCount();
   std::uint32_t totalSize();

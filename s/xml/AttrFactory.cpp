@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "s/str/strbuffer/Utf8.h"
 #include "s/thread/ProcessExit.h"
 
 namespace s::xml {
@@ -50,23 +51,46 @@ void AttrFactory::destroyObject(void** object) {
   *object = nullptr;
 }
 
-AttrRecord* AttrFactory::make(const char16_t* name, std::uint32_t nameLength, const char16_t* value,
-                              std::uint32_t valueLength) {
-  auto* record = static_cast<AttrRecord*>(take());
-  std::size_t units = std::size_t{nameLength} + valueLength + 2;
+AttrRecord* AttrFactory::withBlock(void* taken, std::size_t units) {
+  auto* record = static_cast<AttrRecord*>(taken);
   auto* block = static_cast<char16_t*>(std::malloc(units * sizeof(char16_t)));
   if (block == nullptr) {
     giveBack(record);
     throw std::bad_alloc();
   }
+  record->name = block;
+  return record;
+}
+
+AttrRecord* AttrFactory::fill(void* taken, const char16_t* name, std::uint32_t nameLength,
+                              const char16_t* value, std::uint32_t valueLength) {
+  AttrRecord* record = withBlock(taken, std::size_t{nameLength} + valueLength + 2);
+  char16_t* block = record->name;
   if (nameLength > 0) std::memcpy(block, name, nameLength * sizeof(char16_t));
   block[nameLength] = 0;
   char16_t* valueStart = block + nameLength + 1;
   if (valueLength > 0) std::memcpy(valueStart, value, valueLength * sizeof(char16_t));
   valueStart[valueLength] = 0;
   record->nameLength = nameLength;
-  record->name = block;
   record->valueLength = valueLength;
+  record->value = valueStart;
+  return record;
+}
+
+AttrRecord* AttrFactory::fillFromUtf8(void* taken, const std::uint8_t* name,
+                                      std::uint32_t nameBytes, const std::uint8_t* value,
+                                      std::uint32_t valueBytes) {
+  // No byte yields more than one unit (a four-byte sequence yields two), so the byte counts
+  // bound the units.
+  AttrRecord* record = withBlock(taken, std::size_t{nameBytes} + valueBytes + 2);
+  char16_t* block = record->name;
+  char16_t* nameEnd = s::str::strbuffer::decodeUtf8(name, nameBytes, block);
+  *nameEnd = 0;
+  char16_t* valueStart = nameEnd + 1;
+  char16_t* valueEnd = s::str::strbuffer::decodeUtf8(value, valueBytes, valueStart);
+  *valueEnd = 0;
+  record->nameLength = static_cast<std::uint32_t>(nameEnd - block);
+  record->valueLength = static_cast<std::uint32_t>(valueEnd - valueStart);
   record->value = valueStart;
   return record;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "s/thread/PoolerBase.h"
@@ -35,10 +36,20 @@ class AttrFactory final : public s::thread::PoolerBase {
 
   // A record from the pool holding copies of the two texts.
   AttrRecord* make(const char16_t* name, std::uint32_t nameLength, const char16_t* value,
-                   std::uint32_t valueLength);
+                   std::uint32_t valueLength) {
+    return fill(take(), name, nameLength, value, valueLength);
+  }
+  // Fills a record taken from this pool (by take or takeFree) with copies of the two texts.
+  AttrRecord* fill(void* taken, const char16_t* name, std::uint32_t nameLength,
+                   const char16_t* value, std::uint32_t valueLength);
+  // The same from UTF-8 bytes, decoded straight into the record's block.
+  AttrRecord* fillFromUtf8(void* taken, const std::uint8_t* name, std::uint32_t nameBytes,
+                           const std::uint8_t* value, std::uint32_t valueBytes);
 
  private:
   static void closeAtExit(void* factory);
+  // Gives a taken record a block of the given units; the caller fills in the texts.
+  AttrRecord* withBlock(void* taken, std::size_t units);
 };
 
 }  // namespace s::xml

@@ -32,6 +32,11 @@ class Attributes final : public s::base::IObject, public s::thread::IPoolable {
   }
   void add(const char16_t* name, std::uint32_t nameLength, const char16_t* value,
            std::uint32_t valueLength);
+  // Appends a filled record from the record pool; the list owns it from here.
+  void append(AttrRecord* record) { records_.appendPointer(record); }
+  // Room for n records without growing, for a list that is about to be filled.
+  void reserveExact(std::uint32_t n) { records_.reserveExact(n); }
+  std::uint32_t capacity() const { return records_.capacity(); }
   // Index of the first record whose name equals name (nameLength units) ignoring ASCII case;
   // the empty name finds the first text record. kNotFound when there is none.
   std::uint32_t find(const char16_t* name, std::uint32_t nameLength) const;

@@ -5,7 +5,12 @@
 #include <limits>
 #include <new>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "s/file/Path.h"
+#include "s/str/strbuffer/Utf8.h"
 #include "s/thread/Pool.h"
 #include "s/xml/Entities.h"
 
@@ -59,17 +64,116 @@ const char16_t* storedValue(const Attributes& attributes, const char16_t* name) 
 }
 
 // Past the element's layout blanks; text up to the next "<" is kept.
-const char16_t* skipBlanks(const char16_t* at) {
-  while (isXmlBlank(*at)) ++at;
+template <class Unit>
+const Unit* skipBlanks(const Unit* at, const Unit* end) {
+  while (at != end && isXmlBlank(*at)) ++at;
   return at;
 }
 
-const char16_t* skipPast(const char16_t* at, char16_t unit) {
-  while (*at != 0 && *at != unit) ++at;
-  return *at == 0 ? at : at + 1;
+// The first unit equal to `unit`, or end. Most stretches searched are short (a value, a line of
+// text), so the blocks are compared inline rather than through a library call.
+const char16_t* findUnit(const char16_t* at, const char16_t* end, char16_t unit) {
+#if defined(__SSE2__)
+  const __m128i wanted = _mm_set1_epi16(static_cast<short>(unit));
+  while (end - at >= 8) {
+    __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    auto hits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(eight, wanted)));
+    if (hits != 0) return at + __builtin_ctz(hits) / 2;
+    at += 8;
+  }
+#endif
+  while (at != end && *at != unit) ++at;
+  return at;
+}
+
+const std::uint8_t* findUnit(const std::uint8_t* at, const std::uint8_t* end, char16_t unit) {
+#if defined(__SSE2__)
+  const __m128i wanted = _mm_set1_epi8(static_cast<char>(unit));
+  while (end - at >= 16) {
+    __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    auto hits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(sixteen, wanted)));
+    if (hits != 0) return at + __builtin_ctz(hits);
+    at += 16;
+  }
+#endif
+  while (at != end && *at != unit) ++at;
+  return at;
+}
+
+template <class Unit>
+const Unit* skipPast(const Unit* at, const Unit* end, char16_t unit) {
+  at = findUnit(at, end, unit);
+  return at == end ? at : at + 1;
+}
+
+template <class Unit>
+std::uint32_t unitsBetween(const Unit* from, const Unit* to) {
+  return static_cast<std::uint32_t>(to - from);
 }
 
 }  // namespace
+
+// Each entry of a pool's lock is an atomic operation, and a document needs thousands of nodes
+// and records, so a reading takes them from their pools a batch at a time. The batch is the top
+// of the free list moved aside in order and used from its end, so objects are used in the order
+// single takes would give; what is left goes back in the same order, leaving the free list as
+// single takes would have left it. Once a pool has nothing free, the reading makes new objects
+// without asking it again.
+class Node::Supply {
+ public:
+  Supply() : nodePool_(s::thread::poolOf<Node>()), recordPool_(AttrFactory::instance()) {}
+  ~Supply() {
+    if (nodes_.count > 0) nodePool_.giveBackAll(nodes_.items, nodes_.count);
+    if (records_.count > 0) recordPool_.giveBackAll(records_.items, records_.count);
+  }
+  Supply(const Supply&) = delete;
+  Supply& operator=(const Supply&) = delete;
+
+  Node* takeNode() {
+    if (nodes_.count == 0 && !nodes_.dry) refill(nodes_, nodePool_.takeFree(nodes_.items, kBatch));
+    if (nodes_.count > 0) return static_cast<Node*>(nodes_.items[--nodes_.count]);
+    return static_cast<Node*>(nodePool_.createNew());
+  }
+
+  // A node this reading will not keep: cleared and used next, as giving it back to its pool
+  // and taking again would do.
+  void giveBackNode(Node* node) {
+    if (nodes_.count < kBatch) {
+      node->clear();
+      nodes_.items[nodes_.count++] = node;
+    } else {
+      node->release();
+    }
+  }
+
+  void* takeRecord() {
+    if (records_.count == 0 && !records_.dry) {
+      refill(records_, recordPool_.takeFree(records_.items, kBatch));
+    }
+    if (records_.count > 0) return records_.items[--records_.count];
+    return recordPool_.generate();
+  }
+
+  AttrFactory& recordPool() { return recordPool_; }
+
+ private:
+  static constexpr std::uint32_t kBatch = 64;
+  struct Batch {
+    void* items[kBatch];
+    std::uint32_t count = 0;
+    bool dry = false;
+  };
+
+  static void refill(Batch& batch, std::uint32_t taken) {
+    batch.count = taken;
+    batch.dry = taken == 0;
+  }
+
+  s::thread::EasyPooler& nodePool_;
+  AttrFactory& recordPool_;
+  Batch nodes_;
+  Batch records_;
+};
 
 s::base::Owned<Node> newNode() { return s::thread::obtain<Node>(); }
 
@@ -77,7 +181,7 @@ Node::Node() { children_.setElementReleaser(&s::thread::poolOf<Node>()); }
 
 Node::~Node() {
   children_.free();
-  std::free(name_);
+  if (name_ != inlineName_) std::free(name_);
 }
 
 s::base::IObject* Node::newInstance() const { return s::thread::takeFromPool<Node>(); }
@@ -88,8 +192,8 @@ void Node::clear() {
   // A short name's storage stays for the next use of the node; the name reads as unset.
   if (nameCapacity_ > kKeptNameCapacity) {
     std::free(name_);
-    name_ = nullptr;
-    nameCapacity_ = 0;
+    name_ = inlineName_;
+    nameCapacity_ = kInlineNameCapacity;
   }
   nameLength_ = 0;
   attributes_.clear();
@@ -107,87 +211,147 @@ void Node::walk(const char16_t*) const {
 
 const char16_t* Node::parse(const char16_t* text) {
   if (text == nullptr) return nullptr;
-  return parseElement(text, 0);
+  Supply supply;
+  return parseElement(text, text + textLength(text), 0, supply);
 }
 
 void Node::parseUtf8(const ArrayU08& bytes) {
-  auto text = newStr();
-  if (bytes.count() > 0) {
-    text->fromUtf8(static_cast<const char*>(bytes.data()), false, bytes.count());
+  const auto* begin = static_cast<const std::uint8_t*>(bytes.data());
+  std::uint32_t count = bytes.count();
+  if (count == 0) {
+    parse(u"");
+    return;
   }
   // A zero byte in the document ends it, like the terminator.
-  parse(text->text());
+  const auto* zero = static_cast<const std::uint8_t*>(std::memchr(begin, 0, count));
+  Supply supply;
+  parseElement(begin, zero != nullptr ? zero : begin + count, 0, supply);
 }
 
-const char16_t* Node::parseElement(const char16_t* at, std::uint32_t depth) {
-  at = skipPast(at, u'<');
-  if (*at == 0) return at;
-  at = skipBlanks(at);
-  const char16_t* nameStart = at;
-  if (*at == u'!') {
+template <class Unit>
+const Unit* Node::parseElement(const Unit* at, const Unit* end, std::uint32_t depth,
+                               Supply& supply) {
+  at = skipPast(at, end, u'<');
+  if (at == end) return at;
+  at = skipBlanks(at, end);
+  if (at != end && *at == u'!') {
     // The name is the "!--" that opens a comment; nothing more of it is kept.
-    for (int k = 0; k < 3 && *at != 0; ++k) ++at;
-    setName(nameStart, static_cast<std::int32_t>(at - nameStart));
-    for (; *at != 0; ++at) {
+    at = setCommentName(at, end);
+    for (; end - at >= 3; ++at) {
       if (at[0] == u'-' && at[1] == u'-' && at[2] == u'>') return at + 3;
     }
-    return at;
+    return end;
   }
-  while (*at != 0 && !isXmlBlank(*at) && *at != u'/' && *at != u'>') ++at;
-  setName(nameStart, static_cast<std::int32_t>(at - nameStart));
+  const Unit* nameStart = at;
+  while (at != end && !isXmlBlank(*at) && *at != u'/' && *at != u'>') ++at;
+  setNameUnits(nameStart, unitsBetween(nameStart, at));
 
   for (;;) {
-    at = skipBlanks(at);
-    if (*at == 0 || *at == u'>' || *at == u'/') break;
-    const char16_t* attrName = at;
-    while (*at != 0 && *at != u'=' && !isXmlBlank(*at)) ++at;
-    auto attrNameLength = static_cast<std::uint32_t>(at - attrName);
-    while (*at != 0 && *at != u'"') ++at;
-    if (*at == 0) return at;
-    const char16_t* value = ++at;
-    while (*at != 0 && *at != u'"') ++at;
-    attributes_.add(attrName, attrNameLength, value, static_cast<std::uint32_t>(at - value));
-    if (*at == 0) return at;
+    at = skipBlanks(at, end);
+    if (at == end || *at == u'>' || *at == u'/') break;
+    const Unit* attrName = at;
+    while (at != end && *at != u'=' && !isXmlBlank(*at)) ++at;
+    const Unit* attrNameEnd = at;
+    at = findUnit(at, end, u'"');
+    if (at == end) return at;
+    const Unit* value = ++at;
+    at = findUnit(at, end, u'"');
+    addRecord(supply, attrName, unitsBetween(attrName, attrNameEnd), value,
+              unitsBetween(value, at));
+    if (at == end) return at;
     ++at;
   }
-  if (*at == 0) return at;
-  if (*at == u'/') return skipPast(at, u'>');
+  if (at == end) return at;
+  if (*at == u'/') return skipPast(at, end, u'>');
 
-  at = skipBlanks(at + 1);
-  if (*at != 0 && *at != u'<') at = skipToTag(at);
-  while (*at == u'<' && at[1] != u'/') {
-    if (depth + 1 >= kMaxDepth) {
-      while (*at != 0) ++at;
-      return at;
-    }
-    s::base::Owned<Node> node(s::thread::takeFromPool<Node>());
-    at = node->parseElement(at, depth + 1);
-    if (!node->isComment()) {
+  at = skipBlanks(at + 1, end);
+  if (at != end && *at != u'<') at = keepText(at, end, supply);
+  // A "<" that ends the document opens a child too, one that stays unnamed.
+  while (at != end && *at == u'<' && (at + 1 == end || at[1] != u'/')) {
+    if (depth + 1 >= kMaxDepth) return end;
+    s::base::Owned<Node> node(supply.takeNode());
+    at = node->parseElement(at, end, depth + 1, supply);
+    if (node->isComment()) {
+      supply.giveBackNode(node.detach());
+    } else {
+      if (children_.capacity() == 0) children_.reserveExact(kFirstChildCapacity);
       children_.appendPointer(node.get());
       node.detach();
     }
-    at = skipBlanks(at);
-    if (*at != 0 && *at != u'<') at = skipToTag(at);
+    at = skipBlanks(at, end);
+    if (at != end && *at != u'<') at = keepText(at, end, supply);
   }
-  return skipPast(at, u'>');
+  return skipPast(at, end, u'>');
 }
 
-const char16_t* Node::skipToTag(const char16_t* at) {
-  const char16_t* text = at;
-  while (*at != 0 && *at != u'<') ++at;
-  attributes_.add(u"", 0, text, static_cast<std::uint32_t>(at - text));
+template <class Unit>
+const Unit* Node::keepText(const Unit* at, const Unit* end, Supply& supply) {
+  const Unit* text = at;
+  at = findUnit(at, end, u'<');
+  addRecord(supply, text, 0, text, unitsBetween(text, at));
   return at;
+}
+
+void Node::addRecord(Supply& supply, const char16_t* name, std::uint32_t nameLength,
+                     const char16_t* value, std::uint32_t valueLength) {
+  if (attributes_.capacity() == 0) attributes_.reserveExact(kFirstAttributeCapacity);
+  attributes_.append(
+      supply.recordPool().fill(supply.takeRecord(), name, nameLength, value, valueLength));
+}
+
+void Node::addRecord(Supply& supply, const std::uint8_t* name, std::uint32_t nameBytes,
+                     const std::uint8_t* value, std::uint32_t valueBytes) {
+  if (attributes_.capacity() == 0) attributes_.reserveExact(kFirstAttributeCapacity);
+  attributes_.append(
+      supply.recordPool().fillFromUtf8(supply.takeRecord(), name, nameBytes, value, valueBytes));
+}
+
+const char16_t* Node::setCommentName(const char16_t* at, const char16_t* end) {
+  std::uint32_t length = end - at < 3 ? unitsBetween(at, end) : 3;
+  setName(at, static_cast<std::int32_t>(length));
+  return at + length;
+}
+
+const std::uint8_t* Node::setCommentName(const std::uint8_t* at, const std::uint8_t* end) {
+  // Three units, not three bytes: the units after the "!" may be any characters, and the third
+  // may be the first half of a pair, as when the whole document is decoded first.
+  char16_t units[4];
+  std::uint32_t length = 0;
+  while (length < 3 && at != end) {
+    std::uint32_t produced = 0;
+    at += s::str::strbuffer::decodeUtf8Char(at, unitsBetween(at, end), units + length, &produced);
+    length += produced;
+  }
+  setName(units, static_cast<std::int32_t>(length < 3 ? length : 3));
+  return at;
+}
+
+void Node::reserveName(std::uint32_t length) {
+  if (length + 1 <= nameCapacity_) return;
+  auto* storage = static_cast<char16_t*>(std::malloc((std::size_t{length} + 1) * sizeof(char16_t)));
+  if (storage == nullptr) throw std::bad_alloc();
+  if (name_ != inlineName_) std::free(name_);
+  name_ = storage;
+  nameCapacity_ = length + 1;
+}
+
+void Node::setNameUnits(const std::uint8_t* bytes, std::uint32_t count) {
+  // The byte count bounds the units.
+  reserveName(count);
+  char16_t* nameEnd = s::str::strbuffer::decodeUtf8(bytes, count, name_);
+  *nameEnd = 0;
+  nameLength_ = static_cast<std::uint32_t>(nameEnd - name_);
 }
 
 void Node::setName(const char16_t* text, std::int32_t count) {
   std::uint32_t length = lengthOf(text, count);
-  if (length + 1 > nameCapacity_ || name_ == nullptr) {
+  if (length + 1 > nameCapacity_) {
     auto* storage =
         static_cast<char16_t*>(std::malloc((std::size_t{length} + 1) * sizeof(char16_t)));
     if (storage == nullptr) throw std::bad_alloc();
     // Copied before the old storage goes: the text may be this node's own name.
     if (length > 0) std::memcpy(storage, text, length * sizeof(char16_t));
-    std::free(name_);
+    if (name_ != inlineName_) std::free(name_);
     name_ = storage;
     nameCapacity_ = length + 1;
   } else if (length > 0) {

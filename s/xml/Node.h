@@ -96,19 +96,44 @@ class Node final : public IXml, public s::thread::IPoolable {
   bool save(const s::file::Path& path) const override;
 
  private:
-  const char16_t* parseElement(const char16_t* at, std::uint32_t depth);
+  // The nodes and records of one reading, taken from their pools a batch at a time.
+  class Supply;
+
+  // One reader for both inputs: UTF-16 text, and UTF-8 bytes decoded piece by piece straight
+  // into the names and records. The scan stops at end, the first terminator.
+  template <class Unit>
+  const Unit* parseElement(const Unit* at, const Unit* end, std::uint32_t depth, Supply& supply);
   // Keeps the units up to the next "<" as an empty-named record.
-  const char16_t* skipToTag(const char16_t* at);
+  template <class Unit>
+  const Unit* keepText(const Unit* at, const Unit* end, Supply& supply);
+  // The "!" of a comment and the two units after it, as the name; returns where they end.
+  const char16_t* setCommentName(const char16_t* at, const char16_t* end);
+  const std::uint8_t* setCommentName(const std::uint8_t* at, const std::uint8_t* end);
+  void setNameUnits(const char16_t* text, std::uint32_t length) { setName(text, length); }
+  void setNameUnits(const std::uint8_t* bytes, std::uint32_t count);
+  void addRecord(Supply& supply, const char16_t* name, std::uint32_t nameLength,
+                 const char16_t* value, std::uint32_t valueLength);
+  void addRecord(Supply& supply, const std::uint8_t* name, std::uint32_t nameBytes,
+                 const std::uint8_t* value, std::uint32_t valueBytes);
+  // Room for at least length + 1 units of name; the old name is not kept.
+  void reserveName(std::uint32_t length);
   void serializeInto(StrBuffer& out) const;
 
   s::col::_array::ArrayP children_;
   Attributes attributes_;
+  // Lists are first given room for this many entries rather than the general first step, so
+  // that the many small elements stay small.
+  static constexpr std::uint32_t kFirstChildCapacity = 8;
+  static constexpr std::uint32_t kFirstAttributeCapacity = 4;
   static constexpr std::uint32_t kKeptNameCapacity = 32;
   static constexpr std::uint32_t kKeptChildCapacity = 64;
+  // Names up to this many units (with the terminator) live in the node itself.
+  static constexpr std::uint32_t kInlineNameCapacity = 16;
 
-  char16_t* name_ = nullptr;
+  char16_t* name_ = inlineName_;
   std::uint32_t nameLength_ = 0;
-  std::uint32_t nameCapacity_ = 0;
+  std::uint32_t nameCapacity_ = kInlineNameCapacity;
+  char16_t inlineName_[kInlineNameCapacity] = {};
 };
 
 // A node from the node pool, held by a handle that gives it back.

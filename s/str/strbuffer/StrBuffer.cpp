@@ -12,6 +12,7 @@
 #include "s/str/strarray/StrArray.h"
 #include "s/str/strbuffer/CaseMapping.h"
 #include "s/str/strbuffer/Iterator.h"
+#include "s/str/strbuffer/Utf8.h"
 #include "s/thread/Pool.h"
 
 namespace s::str::strbuffer {
@@ -880,63 +881,8 @@ std::uint32_t StrBuffer::fromUtf8(const char* text, bool append, std::uint32_t c
   if (count == kAll) count = static_cast<std::uint32_t>(std::strlen(text));
   if (!append) clear();
   reserve(length_ + count);
-  // Locals, not members, in the loop: the stores through `out` could otherwise alias them.
   char16_t* const begin = storage_ + length_;
-  char16_t* out = begin;
-  std::uint32_t i = 0;
-  while (i < count) {
-    // Runs of ASCII, eight bytes at a time: most documents are mostly ASCII.
-    while (count - i >= 8) {
-      std::uint64_t eight;
-      std::memcpy(&eight, in + i, 8);
-      if ((eight & 0x8080808080808080ull) != 0) break;
-      for (int k = 0; k < 8; ++k) out[k] = static_cast<char16_t>(in[i + k]);
-      out += 8;
-      i += 8;
-    }
-    if (i >= count) break;
-    std::uint32_t b = in[i];
-    if (b < 0x80) {
-      *out++ = static_cast<char16_t>(b);
-      ++i;
-      continue;
-    }
-    std::uint32_t need = 0;
-    std::uint32_t c = 0;
-    std::uint32_t minimum = 0;
-    if (b >= 0xC2 && b <= 0xDF) {
-      need = 1, c = b & 0x1F, minimum = 0x80;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-      need = 2, c = b & 0x0F, minimum = 0x800;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-      need = 3, c = b & 0x07, minimum = 0x10000;
-    }
-    std::uint32_t used = 1;
-    bool valid = need > 0;
-    for (std::uint32_t k = 1; valid && k <= need; ++k) {
-      if (i + k >= count || (in[i + k] & 0xC0) != 0x80) {
-        valid = false;
-      } else {
-        c = (c << 6) | (in[i + k] & 0x3F);
-        used = k + 1;
-      }
-    }
-    if (valid && (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))) valid = false;
-    if (!valid) {
-      // One replacement per maximal invalid prefix, as the platform decoder does.
-      *out++ = 0xFFFD;
-      i += used;
-      continue;
-    }
-    if (c >= 0x10000) {
-      c -= 0x10000;
-      *out++ = static_cast<char16_t>(0xD800 + (c >> 10));
-      *out++ = static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-    } else {
-      *out++ = static_cast<char16_t>(c);
-    }
-    i += used;
-  }
+  char16_t* out = decodeUtf8(in, count, begin);
   auto produced = static_cast<std::uint32_t>(out - begin);
   length_ += produced;
   return produced;

@@ -1,0 +1,114 @@
+#include "s/str/strbuffer/Utf8.h"
+
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace s::str::strbuffer {
+
+std::uint32_t decodeUtf8Char(const std::uint8_t* in, std::uint32_t available, char16_t* out,
+                             std::uint32_t* units) {
+  std::uint32_t b = in[0];
+  *units = 1;
+  if (b < 0x80) {
+    out[0] = static_cast<char16_t>(b);
+    return 1;
+  }
+  std::uint32_t need = 0;
+  std::uint32_t c = 0;
+  std::uint32_t minimum = 0;
+  if (b >= 0xC2 && b <= 0xDF) {
+    need = 1, c = b & 0x1F, minimum = 0x80;
+  } else if (b >= 0xE0 && b <= 0xEF) {
+    need = 2, c = b & 0x0F, minimum = 0x800;
+  } else if (b >= 0xF0 && b <= 0xF4) {
+    need = 3, c = b & 0x07, minimum = 0x10000;
+  }
+  std::uint32_t used = 1;
+  bool valid = need > 0;
+  for (std::uint32_t k = 1; valid && k <= need; ++k) {
+    if (k >= available || (in[k] & 0xC0) != 0x80) {
+      valid = false;
+    } else {
+      c = (c << 6) | (in[k] & 0x3F);
+      used = k + 1;
+    }
+  }
+  if (valid && (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))) valid = false;
+  if (!valid) {
+    // One replacement per maximal invalid prefix, as the platform decoder does.
+    out[0] = 0xFFFD;
+    return used;
+  }
+  if (c >= 0x10000) {
+    c -= 0x10000;
+    out[0] = static_cast<char16_t>(0xD800 + (c >> 10));
+    out[1] = static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+    *units = 2;
+  } else {
+    out[0] = static_cast<char16_t>(c);
+  }
+  return used;
+}
+
+char16_t* decodeUtf8(const std::uint8_t* in, std::uint32_t count, char16_t* out) {
+  const std::uint8_t* const end = in + count;
+  while (in != end) {
+    std::uint32_t b = *in;
+    if (b < 0x80) {
+      // Runs of ASCII go in blocks: most documents are mostly ASCII. A block is widened in
+      // full, then only its ASCII head is counted, so the attempt is never wasted; there is room
+      // for it, because the units written never outnumber the bytes read.
+#if defined(__SSE2__)
+      if (end - in >= 16) {
+        __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+        __m128i zero = _mm_setzero_si128();
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(sixteen, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(sixteen, zero));
+        auto high = static_cast<unsigned>(_mm_movemask_epi8(sixteen));
+        int ascii = high == 0 ? 16 : __builtin_ctz(high);
+        out += ascii;
+        in += ascii;
+        continue;
+      }
+#endif
+      if (end - in >= 8) {
+        std::uint64_t eight;
+        std::memcpy(&eight, in, 8);
+        for (int k = 0; k < 8; ++k) out[k] = static_cast<char16_t>(in[k]);
+        std::uint64_t high = eight & 0x8080808080808080ull;
+        // Bytes in memory order: the lowest set bit marks the first non-ASCII byte.
+        int ascii = high == 0 ? 8 : __builtin_ctzll(high) / 8;
+        out += ascii;
+        in += ascii;
+        continue;
+      }
+      *out++ = static_cast<char16_t>(b);
+      ++in;
+      continue;
+    }
+    // The common well-formed two- and three-byte forms inline; everything else, including
+    // every invalid form, through the one-character decoder.
+    if (b >= 0xC2 && b <= 0xDF && end - in >= 2 && (in[1] & 0xC0) == 0x80) {
+      *out++ = static_cast<char16_t>(((b & 0x1F) << 6) | (in[1] & 0x3F));
+      in += 2;
+      continue;
+    }
+    if ((b & 0xF0) == 0xE0 && end - in >= 3 && (in[1] & 0xC0) == 0x80 && (in[2] & 0xC0) == 0x80) {
+      std::uint32_t c = ((b & 0x0F) << 12) | ((in[1] & 0x3Fu) << 6) | (in[2] & 0x3Fu);
+      if (c >= 0x800 && (c < 0xD800 || c > 0xDFFF)) {
+        *out++ = static_cast<char16_t>(c);
+        in += 3;
+        continue;
+      }
+    }
+    std::uint32_t units = 0;
+    in += decodeUtf8Char(in, static_cast<std::uint32_t>(end - in), out, &units);
+    out += units;
+  }
+  return out;
+}
+
+}  // namespace s::str::strbuffer
