@@ -15,8 +15,6 @@
 #include "s/thread/Pool.h"
 #include "s/xml/Node.h"
 
-#include "LanguagePackDocument.h"
-
 namespace {
 
 const std::string& document() {

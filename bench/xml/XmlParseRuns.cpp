@@ -14,7 +14,7 @@
 #include "s/thread/Pool.h"
 #include "s/xml/Node.h"
 
-#include "LanguagePackDocument.h"
+#include "../support/LangShapedDocument.h"
 
 int main(int argc, char** argv) {
   int runs = argc > 1 ? std::atoi(argv[1]) : 10;
