@@ -350,3 +350,23 @@ TEST_CASE("a released buffer keeps no storage, and a full text pool deletes") {
   CHECK(again->data() == nullptr);
   CHECK(pool.capacity() == 1000);
 }
+
+TEST_CASE("case-sensitive search finds a match at every offset of the word-wise scan") {
+  // Matches before, inside and after each four-unit step, and in the tail.
+  for (std::uint32_t length = 1; length <= 11; ++length) {
+    for (std::uint32_t at = 0; at < length; ++at) {
+      std::u16string text(length, u'a');
+      text[at] = u'X';
+      if (at + 1 < length) text[at + 1] = u'Y';
+      std::uint32_t found = 99;
+      CAPTURE(length);
+      CAPTURE(at);
+      auto buffer = newStr(text.c_str());
+      REQUIRE(buffer->find(at + 1 < length ? u"XY" : u"X", &found));
+      CHECK(found == at);
+      CHECK_FALSE(buffer->find(u"Z", &found));
+      // A unit whose low byte matches is not a match.
+      CHECK_FALSE(newStr(u"\x0158\x5800")->find(u"X", &found));
+    }
+  }
+}
