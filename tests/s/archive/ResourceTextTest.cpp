@@ -3,7 +3,7 @@
 #include <string>
 
 #include "s/archive/dll/ResourceText.h"
-#include "support/OneResourceArchive.h"
+#include "support/ResourceListArchive.h"
 
 using s::archive::dll::readResourceText;
 using support::OneResourceArchive;

@@ -9,7 +9,7 @@
 #include "s/thread/Pool.h"
 #include "s/xml/Node.h"
 #include "support/LangDocument.h"
-#include "support/OneResourceArchive.h"
+#include "support/ResourceListArchive.h"
 
 using s::base::Owned;
 using s::lang::LangPack;
