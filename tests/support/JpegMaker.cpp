@@ -9,7 +9,7 @@
 // After the headers that declare size_t and FILE, which it needs.
 #include <jpeglib.h>
 
-namespace test_support {
+namespace support {
 
 std::vector<std::uint8_t> makeJpeg(int width, int height, int components,
                                    const std::vector<std::uint8_t>& samples) {
@@ -49,4 +49,4 @@ std::vector<std::uint8_t> readFileBytes(const char* path) {
                                    std::istreambuf_iterator<char>());
 }
 
-}  // namespace test_support
+}  // namespace support

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace test_support {
+namespace support {
 
 // Encodes width x height samples (components per pixel: 1 grey, 3 RGB, 4 CMYK stored as
 // Adobe tools do) as a baseline JPEG at quality 100 without chroma subsampling.
@@ -13,4 +13,4 @@ std::vector<std::uint8_t> makeJpeg(int width, int height, int components,
 // The bytes of a file, empty when it cannot be read.
 std::vector<std::uint8_t> readFileBytes(const char* path);
 
-}  // namespace test_support
+}  // namespace support

@@ -20,8 +20,7 @@ using support::ResourceList;
 namespace {
 
 std::vector<std::uint8_t> flatJpeg(int width, int height) {
-  return test_support::makeJpeg(width, height, 3,
-                                std::vector<std::uint8_t>(width * height * 3, 128));
+  return support::makeJpeg(width, height, 3, std::vector<std::uint8_t>(width * height * 3, 128));
 }
 
 }  // namespace

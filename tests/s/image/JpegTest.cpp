@@ -17,7 +17,7 @@
 using s::base::Owned;
 using s::image::jpg::win::Jpeg;
 using s::image::win::BufferedImage;
-using test_support::makeJpeg;
+using support::makeJpeg;
 
 namespace {
 
@@ -43,7 +43,7 @@ class FilePictures final : public s::image::IPictureSource {
     if (std::u16string(typeName) != u"IDR_JPG" || (id != 131 && id != 132)) return false;
     const std::string path =
         std::string(VEXO_IMAGES_DIR) + "/banner-" + std::to_string(id) + ".jpg";
-    const std::vector<std::uint8_t> file = test_support::readFileBytes(path.c_str());
+    const std::vector<std::uint8_t> file = support::readFileBytes(path.c_str());
     for (std::uint8_t byte : file) bytes.add(byte);
     return !file.empty();
   }
