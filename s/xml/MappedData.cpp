@@ -8,7 +8,6 @@ namespace s::xml {
 using s::map::isSameSection;
 using s::map::textOrEmpty;
 using s::str::strbuffer::newStr;
-using s::str::strbuffer::StrBuffer;
 using s::str::strbuffer::textLength;
 
 namespace {
