@@ -219,16 +219,23 @@ std::vector<std::uint8_t> valueAnswer(const Value& v, std::uint32_t informationC
   return bytes;
 }
 
+// The path components an open or create names; only absolute names are supported.
+NtStatus nameParts(const NtObjectAttributes* attributes, std::vector<std::u16string>* parts) {
+  if (attributes == nullptr || attributes->objectName == nullptr)
+    return NtStatus::kInvalidParameter;
+  if (attributes->rootDirectory != nullptr) return NtStatus::kNotImplemented;
+  const NtUnicodeString* name = attributes->objectName;
+  if (!components(name->buffer, name->length / 2, parts)) return NtStatus::kObjectNameInvalid;
+  return NtStatus::kSuccess;
+}
+
 NtStatus S_NTAPI openKey(NtHandle* key, std::uint32_t access,
                          const NtObjectAttributes* attributes) {
   std::lock_guard<std::recursive_mutex> guard(state().mutex);
   *key = nullptr;
-  if (attributes == nullptr || attributes->objectName == nullptr)
-    return NtStatus::kInvalidParameter;
-  if (attributes->rootDirectory != nullptr) return NtStatus::kNotImplemented;
   std::vector<std::u16string> parts;
-  const NtUnicodeString* name = attributes->objectName;
-  if (!components(name->buffer, name->length / 2, &parts)) return NtStatus::kObjectNameInvalid;
+  const NtStatus parsed = nameParts(attributes, &parts);
+  if (parsed != NtStatus::kSuccess) return parsed;
   std::size_t matched = 0;
   Key* found = walk(parts, &matched);
   if (matched != parts.size()) return NtStatus::kObjectNameNotFound;
@@ -242,12 +249,9 @@ NtStatus S_NTAPI createKey(NtHandle* key, std::uint32_t access,
                            const NtUnicodeString*, std::uint32_t, std::uint32_t* disposition) {
   std::lock_guard<std::recursive_mutex> guard(state().mutex);
   *key = nullptr;
-  if (attributes == nullptr || attributes->objectName == nullptr)
-    return NtStatus::kInvalidParameter;
-  if (attributes->rootDirectory != nullptr) return NtStatus::kNotImplemented;
   std::vector<std::u16string> parts;
-  const NtUnicodeString* name = attributes->objectName;
-  if (!components(name->buffer, name->length / 2, &parts)) return NtStatus::kObjectNameInvalid;
+  const NtStatus parsed = nameParts(attributes, &parts);
+  if (parsed != NtStatus::kSuccess) return parsed;
   std::size_t matched = 0;
   Key* found = walk(parts, &matched);
   if (matched == parts.size()) {
