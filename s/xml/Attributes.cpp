@@ -9,7 +9,10 @@ using s::str::strbuffer::foldAscii;
 
 Attributes::Attributes() { records_.setElementReleaser(&AttrFactory::instance()); }
 
-Attributes::~Attributes() { records_.free(); }
+Attributes::~Attributes() {
+  clear();
+  records_.free();
+}
 
 s::base::IObject* Attributes::newInstance() const { return s::thread::takeFromPool<Attributes>(); }
 
@@ -39,6 +42,16 @@ std::uint32_t Attributes::removeAll(const char16_t* name, std::uint32_t nameLeng
     ++removed;
   }
   return removed;
+}
+
+void Attributes::clear() {
+  // One entry of the pool's lock for the whole list rather than one per record.
+  std::uint32_t count = records_.count();
+  if (count > 0) {
+    AttrFactory::instance().giveBackAll(static_cast<void* const*>(records_.data()), count);
+    records_.setCountWithinCapacity(0);
+  }
+  records_.clear();
 }
 
 const AttrRecord* Attributes::findRecord(const char16_t* name, std::uint32_t nameLength) const {

@@ -45,7 +45,7 @@ class Attributes final : public s::base::IObject, public s::thread::IPoolable {
   void removeAt(std::uint32_t index) { records_.removeAt(index); }
   // Removes every record with that name (ignoring ASCII case); returns how many went.
   std::uint32_t removeAll(const char16_t* name, std::uint32_t nameLength);
-  void clear() { records_.clear(); }
+  void clear();
 
  private:
   s::col::_array::ArrayP records_;

@@ -151,10 +151,11 @@ class Node::Supply {
       refill(records_, recordPool_.takeFree(records_.items, kBatch));
     }
     if (records_.count > 0) return records_.items[--records_.count];
-    return recordPool_.generate();
+    return recordPool_.generateUnfilled();
   }
 
   AttrFactory& recordPool() { return recordPool_; }
+  TextArena& texts() { return texts_; }
 
  private:
   static constexpr std::uint32_t kBatch = 64;
@@ -173,6 +174,8 @@ class Node::Supply {
   AttrFactory& recordPool_;
   Batch nodes_;
   Batch records_;
+  // Declared last, so closed first: it only lets go of its hold on the last chunk.
+  TextArena texts_;
 };
 
 s::base::Owned<Node> newNode() { return s::thread::obtain<Node>(); }
@@ -180,6 +183,7 @@ s::base::Owned<Node> newNode() { return s::thread::obtain<Node>(); }
 Node::Node() { children_.setElementReleaser(&s::thread::poolOf<Node>()); }
 
 Node::~Node() {
+  giveBackChildren();
   children_.free();
   if (name_ != inlineName_) std::free(name_);
 }
@@ -197,12 +201,21 @@ void Node::clear() {
   }
   nameLength_ = 0;
   attributes_.clear();
+  giveBackChildren();
   // So does a small child list's storage, so that a pooled node holds little.
   if (children_.capacity() > kKeptChildCapacity) {
     children_.free();
   } else {
     children_.clear();
   }
+}
+
+void Node::giveBackChildren() {
+  // One entry of the pool's lock for all the children rather than one per child.
+  std::uint32_t count = children_.count();
+  if (count == 0) return;
+  s::thread::poolOf<Node>().giveBackAll(static_cast<void* const*>(children_.data()), count);
+  children_.setCountWithinCapacity(0);
 }
 
 void Node::walk(const char16_t*) const {
@@ -295,15 +308,15 @@ const Unit* Node::keepText(const Unit* at, const Unit* end, Supply& supply) {
 void Node::addRecord(Supply& supply, const char16_t* name, std::uint32_t nameLength,
                      const char16_t* value, std::uint32_t valueLength) {
   if (attributes_.capacity() == 0) attributes_.reserveExact(kFirstAttributeCapacity);
-  attributes_.append(
-      supply.recordPool().fill(supply.takeRecord(), name, nameLength, value, valueLength));
+  attributes_.append(supply.recordPool().fill(supply.takeRecord(), name, nameLength, value,
+                                              valueLength, &supply.texts()));
 }
 
 void Node::addRecord(Supply& supply, const std::uint8_t* name, std::uint32_t nameBytes,
                      const std::uint8_t* value, std::uint32_t valueBytes) {
   if (attributes_.capacity() == 0) attributes_.reserveExact(kFirstAttributeCapacity);
-  attributes_.append(
-      supply.recordPool().fillFromUtf8(supply.takeRecord(), name, nameBytes, value, valueBytes));
+  attributes_.append(supply.recordPool().fillFromUtf8(supply.takeRecord(), supply.texts(), name,
+                                                      nameBytes, value, valueBytes));
 }
 
 const char16_t* Node::setCommentName(const char16_t* at, const char16_t* end) {

@@ -115,6 +115,8 @@ class Node final : public IXml, public s::thread::IPoolable {
                  const char16_t* value, std::uint32_t valueLength);
   void addRecord(Supply& supply, const std::uint8_t* name, std::uint32_t nameBytes,
                  const std::uint8_t* value, std::uint32_t valueBytes);
+  // Gives every child back to the node pool, in order, and empties the list.
+  void giveBackChildren();
   // Room for at least length + 1 units of name; the old name is not kept.
   void reserveName(std::uint32_t length);
   void serializeInto(StrBuffer& out) const;
