@@ -180,11 +180,10 @@ class Node::Supply {
 
 s::base::Owned<Node> newNode() { return s::thread::obtain<Node>(); }
 
-Node::Node() { children_.setElementReleaser(&s::thread::poolOf<Node>()); }
+Node::Node() = default;
 
 Node::~Node() {
   giveBackChildren();
-  children_.free();
   if (name_ != inlineName_) std::free(name_);
 }
 
@@ -204,7 +203,7 @@ void Node::clear() {
   giveBackChildren();
   // So does a small child list's storage, so that a pooled node holds little.
   if (children_.capacity() > kKeptChildCapacity) {
-    children_.free();
+    children_.freeStorage();
   } else {
     children_.clear();
   }
@@ -214,8 +213,8 @@ void Node::giveBackChildren() {
   // One entry of the pool's lock for all the children rather than one per child.
   std::uint32_t count = children_.count();
   if (count == 0) return;
-  s::thread::poolOf<Node>().giveBackAll(static_cast<void* const*>(children_.data()), count);
-  children_.setCountWithinCapacity(0);
+  s::thread::poolOf<Node>().giveBackAll(reinterpret_cast<void* const*>(children_.items()), count);
+  children_.clear();
 }
 
 void Node::walk(const char16_t*) const {
@@ -288,8 +287,7 @@ const Unit* Node::parseElement(const Unit* at, const Unit* end, std::uint32_t de
       supply.giveBackNode(node.detach());
     } else {
       if (children_.capacity() == 0) children_.reserveExact(kFirstChildCapacity);
-      children_.appendPointer(node.get());
-      node.detach();
+      children_.append(node.detach());
     }
     at = skipBlanks(at, end);
     if (at != end && *at != u'<') at = keepText(at, end, supply);
@@ -307,14 +305,12 @@ const Unit* Node::keepText(const Unit* at, const Unit* end, Supply& supply) {
 
 void Node::addRecord(Supply& supply, const char16_t* name, std::uint32_t nameLength,
                      const char16_t* value, std::uint32_t valueLength) {
-  if (attributes_.capacity() == 0) attributes_.reserveExact(kFirstAttributeCapacity);
   attributes_.append(supply.recordPool().fill(supply.takeRecord(), name, nameLength, value,
                                               valueLength, &supply.texts()));
 }
 
 void Node::addRecord(Supply& supply, const std::uint8_t* name, std::uint32_t nameBytes,
                      const std::uint8_t* value, std::uint32_t valueBytes) {
-  if (attributes_.capacity() == 0) attributes_.reserveExact(kFirstAttributeCapacity);
   attributes_.append(supply.recordPool().fillFromUtf8(supply.takeRecord(), supply.texts(), name,
                                                       nameBytes, value, valueBytes));
 }
@@ -392,17 +388,17 @@ bool Node::nameEquals(const char16_t* text, std::int32_t count) const {
 Node* Node::addChild(const char16_t* name, std::int32_t count) {
   s::base::Owned<Node> node(s::thread::takeFromPool<Node>());
   node->setName(name, count);
-  children_.appendPointer(node.get());
+  children_.append(node.get());
   return node.detach();
 }
 
 void Node::appendChild(IXml* node) {
   if (node == nullptr) return;
-  children_.appendPointer(static_cast<Node*>(node));
+  children_.append(static_cast<Node*>(node));
 }
 
 void Node::removeChild(std::uint32_t index) {
-  if (index < children_.count()) children_.removeAt(index);
+  if (index < children_.count()) s::thread::poolOf<Node>().giveBack(children_.removeAt(index));
 }
 
 bool Node::findChildIndex(const char16_t* name, std::uint32_t* index, std::int32_t count) const {

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "s/col/_array/ArrayP.h"
 #include "s/thread/IPoolable.h"
 #include "s/xml/Attributes.h"
 #include "s/xml/IXml.h"
+#include "s/xml/PointerList.h"
 
 namespace s::xml {
 
@@ -40,9 +40,7 @@ class Node final : public IXml, public s::thread::IPoolable {
   bool nameEquals(const char16_t* text, std::int32_t count = -1) const override;
   bool isComment() const override { return nameLength_ > 0 && name_[0] == u'!'; }
   // No bounds check.
-  Node* child(std::uint32_t index) const override {
-    return static_cast<Node*>(children_.pointerAt(index));
-  }
+  Node* child(std::uint32_t index) const override { return children_.at(index); }
   Node* addChild(const char16_t* name, std::int32_t count = -1) override;
   // Takes ownership of a node from the node pool.
   void appendChild(IXml* node) override;
@@ -121,12 +119,11 @@ class Node final : public IXml, public s::thread::IPoolable {
   void reserveName(std::uint32_t length);
   void serializeInto(StrBuffer& out) const;
 
-  s::col::_array::ArrayP children_;
+  PointerList<Node, 0> children_;
   Attributes attributes_;
-  // Lists are first given room for this many entries rather than the general first step, so
-  // that the many small elements stay small.
+  // A child list is first given room for this many entries rather than the general first step,
+  // so that the many small elements stay small.
   static constexpr std::uint32_t kFirstChildCapacity = 8;
-  static constexpr std::uint32_t kFirstAttributeCapacity = 4;
   static constexpr std::uint32_t kKeptNameCapacity = 32;
   static constexpr std::uint32_t kKeptChildCapacity = 64;
   // Names up to this many units (with the terminator) live in the node itself.
