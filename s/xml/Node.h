@@ -127,7 +127,7 @@ class Node final : public IXml, public s::thread::IPoolable {
   static constexpr std::uint32_t kKeptNameCapacity = 32;
   static constexpr std::uint32_t kKeptChildCapacity = 64;
   // Names up to this many units (with the terminator) live in the node itself.
-  static constexpr std::uint32_t kInlineNameCapacity = 16;
+  static constexpr std::uint32_t kInlineNameCapacity = 12;
 
   char16_t* name_ = inlineName_;
   std::uint32_t nameLength_ = 0;

@@ -33,10 +33,12 @@ class TextArena {
   };
   // Held on a chunk while it is being cut, so that texts given back meanwhile never free it.
   static constexpr std::int32_t kCutting = 1 << 30;
-  static constexpr std::size_t kChunkBytes = 65536;
+  // Chunks are small blocks: the heap serves them from its lists of small blocks without
+  // tidying up first, as it does for large requests, and a record kept alone keeps little.
+  static constexpr std::size_t kChunkBytes = 1000;
   // A text bigger than this gets a block of its own rather than waste a chunk's tail or keep
   // a chunk alive for a long time.
-  static constexpr std::size_t kLargestCut = 2048;
+  static constexpr std::size_t kLargestCut = 512;
 
   void closeChunk();
 
