@@ -93,7 +93,9 @@ AttrRecord* AttrFactory::fillFromUtf8(void* taken, TextArena& arena, const std::
   // bound the units.
   AttrRecord* record = withBlock(taken, std::size_t{nameBytes} + valueBytes + 2, &arena);
   char16_t* block = record->name;
-  char16_t* nameEnd = s::str::strbuffer::decodeUtf8(name, nameBytes, block);
+  // Text records, most of a document's, have no name.
+  char16_t* nameEnd =
+      nameBytes == 0 ? block : s::str::strbuffer::decodeUtf8(name, nameBytes, block);
   *nameEnd = 0;
   char16_t* valueStart = nameEnd + 1;
   char16_t* valueEnd = s::str::strbuffer::decodeUtf8(value, valueBytes, valueStart);

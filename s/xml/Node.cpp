@@ -64,8 +64,25 @@ const char16_t* storedValue(const Attributes& attributes, const char16_t* name) 
 }
 
 // Past the element's layout blanks; text up to the next "<" is kept.
-template <class Unit>
-const Unit* skipBlanks(const Unit* at, const Unit* end) {
+const char16_t* skipBlanks(const char16_t* at, const char16_t* end) {
+  while (at != end && isXmlBlank(*at)) ++at;
+  return at;
+}
+
+const std::uint8_t* skipBlanks(const std::uint8_t* at, const std::uint8_t* end) {
+#if defined(__SSE2__)
+  // The layout between elements is a line break and an indent: a block at once.
+  if (end - at >= 16 && isXmlBlank(*at)) {
+    __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    __m128i blank = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(sixteen, _mm_set1_epi8(' ')),
+                                              _mm_cmpeq_epi8(sixteen, _mm_set1_epi8('\n'))),
+                                 _mm_or_si128(_mm_cmpeq_epi8(sixteen, _mm_set1_epi8('\r')),
+                                              _mm_cmpeq_epi8(sixteen, _mm_set1_epi8('\t'))));
+    auto other = ~static_cast<unsigned>(_mm_movemask_epi8(blank)) & 0xFFFFu;
+    if (other != 0) return at + __builtin_ctz(other);
+    at += 16;
+  }
+#endif
   while (at != end && isXmlBlank(*at)) ++at;
   return at;
 }
