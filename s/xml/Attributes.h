@@ -44,6 +44,12 @@ class Attributes final : public s::base::IObject, public s::thread::IPoolable {
   // Removes every record with that name (ignoring ASCII case); returns how many went.
   std::uint32_t removeAll(const char16_t* name, std::uint32_t nameLength);
   void clear();
+  // Hands every record to take, which owns it from then on; the list is left empty.
+  template <class Take>
+  void handOver(Take take) {
+    for (std::uint32_t i = 0; i < records_.count(); ++i) take(records_.at(i));
+    records_.clear();
+  }
 
  private:
   // Most elements have one or two records: a text, or an attribute and a text.

@@ -195,6 +195,38 @@ class Node::Supply {
   TextArena texts_;
 };
 
+// Giving a tree's records back node by node enters the record pool's lock once per node and
+// changes a text chunk's count once per record, each an atomic operation. A subtree's records
+// are handed over first instead, in the order clearing node by node would give them back, so
+// the pool keeps and deletes the same records; their texts go back a chunk at a time.
+class Node::RecordBatch {
+ public:
+  RecordBatch() = default;
+  ~RecordBatch() { flush(); }
+  RecordBatch(const RecordBatch&) = delete;
+  RecordBatch& operator=(const RecordBatch&) = delete;
+
+  void add(AttrRecord* record) {
+    texts_.add(record->name);
+    record->name = nullptr;
+    if (count_ == kSize) flush();
+    items_[count_++] = record;
+  }
+
+ private:
+  static constexpr std::uint32_t kSize = 256;
+
+  void flush() {
+    texts_.flush();
+    if (count_ > 0) AttrFactory::instance().giveBackAll(items_, count_);
+    count_ = 0;
+  }
+
+  TextArena::Releaser texts_;
+  void* items_[kSize];
+  std::uint32_t count_ = 0;
+};
+
 s::base::Owned<Node> newNode() { return s::thread::obtain<Node>(); }
 
 Node::Node() = default;
@@ -206,9 +238,28 @@ Node::~Node() {
 
 s::base::IObject* Node::newInstance() const { return s::thread::takeFromPool<Node>(); }
 
-void Node::release() { s::thread::giveBackToPool(this); }
+void Node::release() {
+  {
+    RecordBatch batch;
+    gatherRecords(batch);
+  }
+  s::thread::giveBackToPool(this);
+}
 
 void Node::clear() {
+  {
+    RecordBatch batch;
+    gatherRecords(batch);
+  }
+  clearOwn();
+}
+
+void Node::gatherRecords(RecordBatch& batch) {
+  attributes_.handOver([&batch](AttrRecord* record) { batch.add(record); });
+  for (std::uint32_t i = 0; i < children_.count(); ++i) child(i)->gatherRecords(batch);
+}
+
+void Node::clearOwn() {
   // A short name's storage stays for the next use of the node; the name reads as unset.
   if (nameCapacity_ > kKeptNameCapacity) {
     std::free(name_);
@@ -364,7 +415,14 @@ void Node::reserveName(std::uint32_t length) {
 void Node::setNameUnits(const std::uint8_t* bytes, std::uint32_t count) {
   // The byte count bounds the units.
   reserveName(count);
-  char16_t* nameEnd = s::str::strbuffer::decodeUtf8(bytes, count, name_);
+  // Most names are a few ASCII letters: widened here rather than through the decoder's call.
+  std::uint32_t ascii = 0;
+  while (ascii < count && bytes[ascii] < 0x80) {
+    name_[ascii] = static_cast<char16_t>(bytes[ascii]);
+    ++ascii;
+  }
+  char16_t* nameEnd = name_ + ascii;
+  if (ascii < count) nameEnd = s::str::strbuffer::decodeUtf8(bytes + ascii, count - ascii, nameEnd);
   *nameEnd = 0;
   nameLength_ = static_cast<std::uint32_t>(nameEnd - name_);
 }
@@ -415,7 +473,7 @@ void Node::appendChild(IXml* node) {
 }
 
 void Node::removeChild(std::uint32_t index) {
-  if (index < children_.count()) s::thread::poolOf<Node>().giveBack(children_.removeAt(index));
+  if (index < children_.count()) children_.removeAt(index)->release();
 }
 
 bool Node::findChildIndex(const char16_t* name, std::uint32_t* index, std::int32_t count) const {

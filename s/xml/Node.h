@@ -24,8 +24,11 @@ class Node final : public IXml, public s::thread::IPoolable {
 
   const char16_t* className() const override { return u"s_xml_Node"; }
   s::base::IObject* newInstance() const override;
+  // Gives the node back with its subtree.
   void release() override;
-  void reset() override { clear(); }
+  // The pool's reset, for a node given back: when its subtree went back whole, its records
+  // were gathered already.
+  void reset() override { clearOwn(); }
 
   std::uint32_t childCount() const override { return children_.count(); }
   void clear() override;
@@ -113,6 +116,12 @@ class Node final : public IXml, public s::thread::IPoolable {
                  const char16_t* value, std::uint32_t valueLength);
   void addRecord(Supply& supply, const std::uint8_t* name, std::uint32_t nameBytes,
                  const std::uint8_t* value, std::uint32_t valueBytes);
+  // Records gathered from a subtree, given back to their pool a batch at a time.
+  class RecordBatch;
+  // Hands this node's records and then its children's, in order, to the batch.
+  void gatherRecords(RecordBatch& batch);
+  // Clears the name, the records left and the children.
+  void clearOwn();
   // Gives every child back to the node pool, in order, and empties the list.
   void giveBackChildren();
   // Room for at least length + 1 units of name; the old name is not kept.

@@ -7,9 +7,9 @@ namespace s::xml {
 
 namespace {
 
-constexpr std::size_t kHeader = sizeof(void*);
-
-std::size_t alignedUp(std::size_t bytes) { return (bytes + kHeader - 1) & ~(kHeader - 1); }
+constexpr std::size_t alignedUp(std::size_t bytes) {
+  return (bytes + sizeof(void*) - 1) & ~(sizeof(void*) - 1);
+}
 
 void** headerOf(char16_t* text) { return reinterpret_cast<void**>(text) - 1; }
 
@@ -28,36 +28,30 @@ void TextArena::giveBack(char16_t* text) {
   auto* chunk = static_cast<Chunk*>(*header);
   if (chunk == nullptr) {
     std::free(header);
-  } else if (chunk->users.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+  } else {
+    dropUsers(chunk, 1);
+  }
+}
+
+void TextArena::dropUsers(Chunk* chunk, std::int32_t n) {
+  if (chunk->users.fetch_sub(n, std::memory_order_acq_rel) == n) {
     chunk->~Chunk();
     std::free(chunk);
   }
 }
 
-char16_t* TextArena::room(std::size_t units) {
-  std::size_t bytes = kHeader + units * sizeof(char16_t);
-  if (bytes > kLargestCut) {
+char16_t* TextArena::roomElsewhere(std::size_t units) {
+  if (kHeader + units * sizeof(char16_t) > kLargestCut) {
     cut_ = false;
     return ownBlock(units);
   }
-  if (chunk_ == nullptr || static_cast<std::size_t>(end_ - next_) < bytes) {
-    closeChunk();
-    void* block = std::malloc(kChunkBytes);
-    if (block == nullptr) throw std::bad_alloc();
-    chunk_ = new (block) Chunk{{kCutting}};
-    next_ = static_cast<unsigned char*>(block) + alignedUp(sizeof(Chunk));
-    end_ = static_cast<unsigned char*>(block) + kChunkBytes;
-  }
-  *reinterpret_cast<void**>(next_) = chunk_;
-  cut_ = true;
-  return reinterpret_cast<char16_t*>(next_ + kHeader);
-}
-
-void TextArena::commit(const char16_t* end) {
-  if (!cut_) return;
-  cut_ = false;
-  next_ += alignedUp(static_cast<std::size_t>(reinterpret_cast<const unsigned char*>(end) - next_));
-  ++cuts_;
+  closeChunk();
+  void* block = std::malloc(kChunkBytes);
+  if (block == nullptr) throw std::bad_alloc();
+  chunk_ = new (block) Chunk{{kCutting}};
+  next_ = static_cast<unsigned char*>(block) + alignedUp(sizeof(Chunk));
+  end_ = static_cast<unsigned char*>(block) + kChunkBytes;
+  return room(units);
 }
 
 void TextArena::closeChunk() {
