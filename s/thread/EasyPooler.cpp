@@ -188,6 +188,11 @@ void EasyPooler::giveBackShared(ThreadStack* stack, void* object, bool isReset) 
   delete_(object);
 }
 
+void EasyPooler::deleteAll(s::col::_array::ArrayP& doomed) {
+  for (std::uint32_t i = 0; i < doomed.count(); ++i) delete_(doomed.pointerAt(i));
+  doomed.free();
+}
+
 void EasyPooler::drainStackLocked(ThreadStack* stack, s::col::_array::ArrayP& doomed) {
   reservedByStacks_ -= stack->reserved;
   stack->reserved = 0;
@@ -207,8 +212,7 @@ void EasyPooler::drainStack(ThreadStack* stack) {
     LockGuard guard(locker_.lock());
     drainStackLocked(stack, doomed);
   }
-  for (std::uint32_t i = 0; i < doomed.count(); ++i) delete_(doomed.pointerAt(i));
-  doomed.free();
+  deleteAll(doomed);
 }
 
 std::uint32_t EasyPooler::takeFree(void** out, std::uint32_t n) {
@@ -224,8 +228,7 @@ std::uint32_t EasyPooler::takeFree(void** out, std::uint32_t n) {
     for (std::uint32_t i = 0; i < taken; ++i) out[i] = freeList_.pointerAt(count - taken + i);
     freeList_.setCountWithinCapacity(count - taken);
   }
-  for (std::uint32_t i = 0; i < doomed.count(); ++i) delete_(doomed.pointerAt(i));
-  doomed.free();
+  deleteAll(doomed);
   return taken;
 }
 
@@ -243,8 +246,7 @@ void EasyPooler::giveBackAll(void* const* objects, std::uint32_t n) {
   }
   // The pool is full: the rest go, outside the lock as in giveBack.
   for (std::uint32_t i = first; i < n; ++i) delete_(objects[i]);
-  for (std::uint32_t i = 0; i < doomed.count(); ++i) delete_(doomed.pointerAt(i));
-  doomed.free();
+  deleteAll(doomed);
 }
 
 void EasyPooler::dispose(void** object) {
@@ -265,8 +267,7 @@ void EasyPooler::deleteFreeObjects() {
     LockGuard guard(locker_.lock());
     doomed.swapStorage(freeList_);
   }
-  for (std::uint32_t i = 0; i < doomed.count(); ++i) delete_(doomed.pointerAt(i));
-  doomed.free();
+  deleteAll(doomed);
 }
 
 void EasyPooler::closeAtExit(void* pool) {

@@ -79,6 +79,8 @@ class EasyPooler final : public s::base::IObject,
   // longer allows, into `doomed`) and returns its share of the capacity.
   void drainStackLocked(ThreadStack* stack, s::col::_array::ArrayP& doomed);
   void drainStack(ThreadStack* stack);
+  // Deletes the objects collected under the lock, after leaving it, and frees the list.
+  void deleteAll(s::col::_array::ArrayP& doomed);
 
   ObjLocker locker_;
   s::col::_array::ArrayP freeList_;
