@@ -36,6 +36,29 @@ void BM_Pool_NewDelete(benchmark::State& state) {
 }
 BENCHMARK(BM_Pool_NewDelete);
 
+// Bursts of 100 objects out and back: more than a thread keeps for itself, so the pool moves
+// objects to and from its shared list under the lock.
+void BM_Pool_TakeGiveBack100(benchmark::State& state) {
+  auto& pool = s::thread::poolOf<StrBuffer>();
+  void* objects[100];
+  for (auto _ : state) {
+    for (void*& object : objects) object = pool.take();
+    benchmark::DoNotOptimize(objects);
+    for (void* object : objects) pool.giveBack(object);
+  }
+}
+BENCHMARK(BM_Pool_TakeGiveBack100);
+
+void BM_Pool_NewDelete100(benchmark::State& state) {
+  StrBuffer* objects[100];
+  for (auto _ : state) {
+    for (StrBuffer*& object : objects) object = new StrBuffer();
+    benchmark::DoNotOptimize(objects);
+    for (StrBuffer* object : objects) delete object;
+  }
+}
+BENCHMARK(BM_Pool_NewDelete100);
+
 // ---- text ----
 
 const char16_t kLine[] =

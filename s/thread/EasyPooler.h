@@ -13,6 +13,13 @@ namespace s::thread {
 // A process-wide pool of free objects of one class. take() pops the most recently given-back
 // object or creates one; giveBack() resets and keeps an object while fewer than `capacity` are
 // free, and deletes it otherwise.
+//
+// A pool made by createProcessWide also keeps a short stack per thread in front of its shared
+// free list, so that most takes and give-backs need no lock: every lock entry is an atomic
+// operation, which costs as much as a whole allocation from a heap with thread caches. The
+// thread's stack is the top of the pool's stack, so one thread sees exactly the order and the
+// capacity rule above; each thread holds a share of the capacity for its stack, which goes back
+// to the pool, with the objects, when the thread ends or a batch operation runs.
 class EasyPooler final : public s::base::IObject,
                          public s::base::IGenerator,
                          public s::base::IDestructor {
@@ -51,11 +58,29 @@ class EasyPooler final : public s::base::IObject,
   void dispose(void** object) override;
 
   std::uint32_t capacity() const { return capacity_; }
+  // Free objects as the calling thread sees them: the shared list and its own stack.
   std::uint32_t freeCount();
 
+  struct ThreadStack;
+
  private:
+  friend class ThreadStacks;
+  static constexpr std::uint32_t kNoStack = 0xFFFFFFFFu;
+
   static void closeAtExit(void* pool);
   void deleteFreeObjects();
+  ThreadStack* threadStack(bool create);
+  void* takeShared(ThreadStack* stack);
+  void giveBackShared(ThreadStack* stack, void* object, bool isReset);
+  // Under the lock: makes room on the thread's stack (moving its older half to the shared list
+  // when it is full, asking for more share); false when the pool is full.
+  bool makeStackRoomLocked(ThreadStack* stack);
+  // Under the lock: moves the stack's objects onto the shared list (deleting any the capacity no
+  // longer allows, into `doomed`) and returns its share of the capacity.
+  void drainStackLocked(ThreadStack* stack, s::col::_array::ArrayP& doomed);
+  void drainStack(ThreadStack* stack);
+  // Deletes the objects collected under the lock, after leaving it, and frees the list.
+  void deleteAll(s::col::_array::ArrayP& doomed);
 
   ObjLocker locker_;
   s::col::_array::ArrayP freeList_;
@@ -63,6 +88,8 @@ class EasyPooler final : public s::base::IObject,
   CreateFn create_;
   DeleteFn delete_;
   ResetFn reset_;
+  std::uint32_t stackSlot_ = kNoStack;  // index of this pool's stack in every thread
+  std::uint32_t reservedByStacks_ = 0;  // capacity shares held by thread stacks, under the lock
 };
 
 }  // namespace s::thread
