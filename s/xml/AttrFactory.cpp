@@ -13,7 +13,7 @@ namespace {
 
 void freeTexts(AttrRecord* record) {
   // The value shares the name's block.
-  std::free(record->name);
+  TextArena::giveBack(record->name);
   std::memset(record, 0, sizeof(AttrRecord));
 }
 
@@ -42,6 +42,12 @@ void* AttrFactory::generate() {
   return record;
 }
 
+void* AttrFactory::generateUnfilled() {
+  void* record = std::malloc(sizeof(AttrRecord));
+  if (record == nullptr) throw std::bad_alloc();
+  return record;
+}
+
 void AttrFactory::resetObject(void* object) { freeTexts(static_cast<AttrRecord*>(object)); }
 
 void AttrFactory::destroyObject(void** object) {
@@ -51,44 +57,50 @@ void AttrFactory::destroyObject(void** object) {
   *object = nullptr;
 }
 
-AttrRecord* AttrFactory::withBlock(void* taken, std::size_t units) {
+AttrRecord* AttrFactory::withBlock(void* taken, std::size_t units, TextArena* arena) {
   auto* record = static_cast<AttrRecord*>(taken);
-  auto* block = static_cast<char16_t*>(std::malloc(units * sizeof(char16_t)));
-  if (block == nullptr) {
+  try {
+    record->name = arena != nullptr ? arena->room(units) : TextArena::ownBlock(units);
+  } catch (const std::bad_alloc&) {
+    // The record may hold anything: it goes back as an empty one.
+    std::memset(record, 0, sizeof(AttrRecord));
     giveBack(record);
-    throw std::bad_alloc();
+    throw;
   }
-  record->name = block;
   return record;
 }
 
 AttrRecord* AttrFactory::fill(void* taken, const char16_t* name, std::uint32_t nameLength,
-                              const char16_t* value, std::uint32_t valueLength) {
-  AttrRecord* record = withBlock(taken, std::size_t{nameLength} + valueLength + 2);
+                              const char16_t* value, std::uint32_t valueLength, TextArena* arena) {
+  AttrRecord* record = withBlock(taken, std::size_t{nameLength} + valueLength + 2, arena);
   char16_t* block = record->name;
   if (nameLength > 0) std::memcpy(block, name, nameLength * sizeof(char16_t));
   block[nameLength] = 0;
   char16_t* valueStart = block + nameLength + 1;
   if (valueLength > 0) std::memcpy(valueStart, value, valueLength * sizeof(char16_t));
   valueStart[valueLength] = 0;
+  if (arena != nullptr) arena->commit(valueStart + valueLength + 1);
   record->nameLength = nameLength;
   record->valueLength = valueLength;
   record->value = valueStart;
   return record;
 }
 
-AttrRecord* AttrFactory::fillFromUtf8(void* taken, const std::uint8_t* name,
+AttrRecord* AttrFactory::fillFromUtf8(void* taken, TextArena& arena, const std::uint8_t* name,
                                       std::uint32_t nameBytes, const std::uint8_t* value,
                                       std::uint32_t valueBytes) {
   // No byte yields more than one unit (a four-byte sequence yields two), so the byte counts
   // bound the units.
-  AttrRecord* record = withBlock(taken, std::size_t{nameBytes} + valueBytes + 2);
+  AttrRecord* record = withBlock(taken, std::size_t{nameBytes} + valueBytes + 2, &arena);
   char16_t* block = record->name;
-  char16_t* nameEnd = s::str::strbuffer::decodeUtf8(name, nameBytes, block);
+  // Text records, most of a document's, have no name.
+  char16_t* nameEnd =
+      nameBytes == 0 ? block : s::str::strbuffer::decodeUtf8(name, nameBytes, block);
   *nameEnd = 0;
   char16_t* valueStart = nameEnd + 1;
   char16_t* valueEnd = s::str::strbuffer::decodeUtf8(value, valueBytes, valueStart);
   *valueEnd = 0;
+  arena.commit(valueEnd + 1);
   record->nameLength = static_cast<std::uint32_t>(nameEnd - block);
   record->valueLength = static_cast<std::uint32_t>(valueEnd - valueStart);
   record->value = valueStart;

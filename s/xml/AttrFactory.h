@@ -4,12 +4,13 @@
 #include <cstdint>
 
 #include "s/thread/PoolerBase.h"
+#include "s/xml/TextArena.h"
 
 namespace s::xml {
 
 // One attribute of an element, or a piece of its text when the name is empty. Both texts live
-// in one heap block (name, terminator, value, terminator) so a record costs one allocation;
-// the value is kept in its escaped (entity) form.
+// in one text block (name, terminator, value, terminator; see TextArena), a heap block of its
+// own or a piece of a reading's chunk; the value is kept in its escaped (entity) form.
 struct AttrRecord {
   std::uint32_t nameLength;
   char16_t* name;
@@ -39,17 +40,21 @@ class AttrFactory final : public s::thread::PoolerBase {
                    std::uint32_t valueLength) {
     return fill(take(), name, nameLength, value, valueLength);
   }
-  // Fills a record taken from this pool (by take or takeFree) with copies of the two texts.
+  // A record made for fill, which sets every field: not zeroed.
+  void* generateUnfilled();
+  // Fills a record taken from this pool (by take, takeFree or generateUnfilled) with copies of
+  // the two texts, cut from arena when given.
   AttrRecord* fill(void* taken, const char16_t* name, std::uint32_t nameLength,
-                   const char16_t* value, std::uint32_t valueLength);
-  // The same from UTF-8 bytes, decoded straight into the record's block.
-  AttrRecord* fillFromUtf8(void* taken, const std::uint8_t* name, std::uint32_t nameBytes,
-                           const std::uint8_t* value, std::uint32_t valueBytes);
+                   const char16_t* value, std::uint32_t valueLength, TextArena* arena = nullptr);
+  // The same from UTF-8 bytes, decoded straight into the record's text block.
+  AttrRecord* fillFromUtf8(void* taken, TextArena& arena, const std::uint8_t* name,
+                           std::uint32_t nameBytes, const std::uint8_t* value,
+                           std::uint32_t valueBytes);
 
  private:
   static void closeAtExit(void* factory);
-  // Gives a taken record a block of the given units; the caller fills in the texts.
-  AttrRecord* withBlock(void* taken, std::size_t units);
+  // Gives a taken record a text block of the given units; the caller fills in the texts.
+  AttrRecord* withBlock(void* taken, std::size_t units, TextArena* arena);
 };
 
 }  // namespace s::xml

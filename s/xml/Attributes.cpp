@@ -7,9 +7,9 @@ namespace s::xml {
 
 using s::str::strbuffer::foldAscii;
 
-Attributes::Attributes() { records_.setElementReleaser(&AttrFactory::instance()); }
+Attributes::Attributes() = default;
 
-Attributes::~Attributes() { records_.free(); }
+Attributes::~Attributes() { clear(); }
 
 s::base::IObject* Attributes::newInstance() const { return s::thread::takeFromPool<Attributes>(); }
 
@@ -17,7 +17,7 @@ void Attributes::release() { s::thread::giveBackToPool(this); }
 
 void Attributes::add(const char16_t* name, std::uint32_t nameLength, const char16_t* value,
                      std::uint32_t valueLength) {
-  records_.appendPointer(AttrFactory::instance().make(name, nameLength, value, valueLength));
+  records_.append(AttrFactory::instance().make(name, nameLength, value, valueLength));
 }
 
 std::uint32_t Attributes::find(const char16_t* name, std::uint32_t nameLength) const {
@@ -39,6 +39,18 @@ std::uint32_t Attributes::removeAll(const char16_t* name, std::uint32_t nameLeng
     ++removed;
   }
   return removed;
+}
+
+void Attributes::clear() {
+  // One entry of the pool's lock for the whole list rather than one per record.
+  std::uint32_t count = records_.count();
+  if (count == 0) return;
+  AttrFactory::instance().giveBackAll(reinterpret_cast<void* const*>(records_.items()), count);
+  records_.clear();
+}
+
+void Attributes::removeAt(std::uint32_t index) {
+  AttrFactory::instance().giveBack(records_.removeAt(index));
 }
 
 const AttrRecord* Attributes::findRecord(const char16_t* name, std::uint32_t nameLength) const {

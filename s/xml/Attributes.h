@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "s/base/IObject.h"
-#include "s/col/_array/ArrayP.h"
 #include "s/thread/IPoolable.h"
 #include "s/xml/AttrFactory.h"
+#include "s/xml/PointerList.h"
 
 namespace s::xml {
 
@@ -27,13 +27,11 @@ class Attributes final : public s::base::IObject, public s::thread::IPoolable {
   void reset() override { clear(); }
 
   std::uint32_t count() const { return records_.count(); }
-  const AttrRecord& at(std::uint32_t index) const {
-    return *static_cast<const AttrRecord*>(records_.pointerAt(index));
-  }
+  const AttrRecord& at(std::uint32_t index) const { return *records_.at(index); }
   void add(const char16_t* name, std::uint32_t nameLength, const char16_t* value,
            std::uint32_t valueLength);
   // Appends a filled record from the record pool; the list owns it from here.
-  void append(AttrRecord* record) { records_.appendPointer(record); }
+  void append(AttrRecord* record) { records_.append(record); }
   // Room for n records without growing, for a list that is about to be filled.
   void reserveExact(std::uint32_t n) { records_.reserveExact(n); }
   std::uint32_t capacity() const { return records_.capacity(); }
@@ -42,13 +40,20 @@ class Attributes final : public s::base::IObject, public s::thread::IPoolable {
   std::uint32_t find(const char16_t* name, std::uint32_t nameLength) const;
   const AttrRecord* findRecord(const char16_t* name, std::uint32_t nameLength) const;
   // Gives the record back to the record pool.
-  void removeAt(std::uint32_t index) { records_.removeAt(index); }
+  void removeAt(std::uint32_t index);
   // Removes every record with that name (ignoring ASCII case); returns how many went.
   std::uint32_t removeAll(const char16_t* name, std::uint32_t nameLength);
-  void clear() { records_.clear(); }
+  void clear();
+  // Hands every record to take, which owns it from then on; the list is left empty.
+  template <class Take>
+  void handOver(Take take) {
+    for (std::uint32_t i = 0; i < records_.count(); ++i) take(records_.at(i));
+    records_.clear();
+  }
 
  private:
-  s::col::_array::ArrayP records_;
+  // Most elements have one or two records: a text, or an attribute and a text.
+  PointerList<AttrRecord, 2> records_;
 };
 
 }  // namespace s::xml

@@ -64,8 +64,25 @@ const char16_t* storedValue(const Attributes& attributes, const char16_t* name) 
 }
 
 // Past the element's layout blanks; text up to the next "<" is kept.
-template <class Unit>
-const Unit* skipBlanks(const Unit* at, const Unit* end) {
+const char16_t* skipBlanks(const char16_t* at, const char16_t* end) {
+  while (at != end && isXmlBlank(*at)) ++at;
+  return at;
+}
+
+const std::uint8_t* skipBlanks(const std::uint8_t* at, const std::uint8_t* end) {
+#if defined(__SSE2__)
+  // The layout between elements is a line break and an indent: a block at once.
+  if (end - at >= 16 && isXmlBlank(*at)) {
+    __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    __m128i blank = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(sixteen, _mm_set1_epi8(' ')),
+                                              _mm_cmpeq_epi8(sixteen, _mm_set1_epi8('\n'))),
+                                 _mm_or_si128(_mm_cmpeq_epi8(sixteen, _mm_set1_epi8('\r')),
+                                              _mm_cmpeq_epi8(sixteen, _mm_set1_epi8('\t'))));
+    auto other = ~static_cast<unsigned>(_mm_movemask_epi8(blank)) & 0xFFFFu;
+    if (other != 0) return at + __builtin_ctz(other);
+    at += 16;
+  }
+#endif
   while (at != end && isXmlBlank(*at)) ++at;
   return at;
 }
@@ -151,10 +168,11 @@ class Node::Supply {
       refill(records_, recordPool_.takeFree(records_.items, kBatch));
     }
     if (records_.count > 0) return records_.items[--records_.count];
-    return recordPool_.generate();
+    return recordPool_.generateUnfilled();
   }
 
   AttrFactory& recordPool() { return recordPool_; }
+  TextArena& texts() { return texts_; }
 
  private:
   static constexpr std::uint32_t kBatch = 64;
@@ -173,22 +191,75 @@ class Node::Supply {
   AttrFactory& recordPool_;
   Batch nodes_;
   Batch records_;
+  // Declared last, so closed first: it only lets go of its hold on the last chunk.
+  TextArena texts_;
+};
+
+// Giving a tree's records back node by node enters the record pool's lock once per node and
+// changes a text chunk's count once per record, each an atomic operation. A subtree's records
+// are handed over first instead, in the order clearing node by node would give them back, so
+// the pool keeps and deletes the same records; their texts go back a chunk at a time.
+class Node::RecordBatch {
+ public:
+  RecordBatch() = default;
+  ~RecordBatch() { flush(); }
+  RecordBatch(const RecordBatch&) = delete;
+  RecordBatch& operator=(const RecordBatch&) = delete;
+
+  void add(AttrRecord* record) {
+    texts_.add(record->name);
+    record->name = nullptr;
+    if (count_ == kSize) flush();
+    items_[count_++] = record;
+  }
+
+ private:
+  static constexpr std::uint32_t kSize = 256;
+
+  void flush() {
+    texts_.flush();
+    if (count_ > 0) AttrFactory::instance().giveBackAll(items_, count_);
+    count_ = 0;
+  }
+
+  TextArena::Releaser texts_;
+  void* items_[kSize];
+  std::uint32_t count_ = 0;
 };
 
 s::base::Owned<Node> newNode() { return s::thread::obtain<Node>(); }
 
-Node::Node() { children_.setElementReleaser(&s::thread::poolOf<Node>()); }
+Node::Node() = default;
 
 Node::~Node() {
-  children_.free();
+  giveBackChildren();
   if (name_ != inlineName_) std::free(name_);
 }
 
 s::base::IObject* Node::newInstance() const { return s::thread::takeFromPool<Node>(); }
 
-void Node::release() { s::thread::giveBackToPool(this); }
+void Node::release() {
+  {
+    RecordBatch batch;
+    gatherRecords(batch);
+  }
+  s::thread::giveBackToPool(this);
+}
 
 void Node::clear() {
+  {
+    RecordBatch batch;
+    gatherRecords(batch);
+  }
+  clearOwn();
+}
+
+void Node::gatherRecords(RecordBatch& batch) {
+  attributes_.handOver([&batch](AttrRecord* record) { batch.add(record); });
+  for (std::uint32_t i = 0; i < children_.count(); ++i) child(i)->gatherRecords(batch);
+}
+
+void Node::clearOwn() {
   // A short name's storage stays for the next use of the node; the name reads as unset.
   if (nameCapacity_ > kKeptNameCapacity) {
     std::free(name_);
@@ -197,12 +268,21 @@ void Node::clear() {
   }
   nameLength_ = 0;
   attributes_.clear();
+  giveBackChildren();
   // So does a small child list's storage, so that a pooled node holds little.
   if (children_.capacity() > kKeptChildCapacity) {
-    children_.free();
+    children_.freeStorage();
   } else {
     children_.clear();
   }
+}
+
+void Node::giveBackChildren() {
+  // One entry of the pool's lock for all the children rather than one per child.
+  std::uint32_t count = children_.count();
+  if (count == 0) return;
+  s::thread::poolOf<Node>().giveBackAll(reinterpret_cast<void* const*>(children_.items()), count);
+  children_.clear();
 }
 
 void Node::walk(const char16_t*) const {
@@ -275,8 +355,7 @@ const Unit* Node::parseElement(const Unit* at, const Unit* end, std::uint32_t de
       supply.giveBackNode(node.detach());
     } else {
       if (children_.capacity() == 0) children_.reserveExact(kFirstChildCapacity);
-      children_.appendPointer(node.get());
-      node.detach();
+      children_.append(node.detach());
     }
     at = skipBlanks(at, end);
     if (at != end && *at != u'<') at = keepText(at, end, supply);
@@ -294,16 +373,14 @@ const Unit* Node::keepText(const Unit* at, const Unit* end, Supply& supply) {
 
 void Node::addRecord(Supply& supply, const char16_t* name, std::uint32_t nameLength,
                      const char16_t* value, std::uint32_t valueLength) {
-  if (attributes_.capacity() == 0) attributes_.reserveExact(kFirstAttributeCapacity);
-  attributes_.append(
-      supply.recordPool().fill(supply.takeRecord(), name, nameLength, value, valueLength));
+  attributes_.append(supply.recordPool().fill(supply.takeRecord(), name, nameLength, value,
+                                              valueLength, &supply.texts()));
 }
 
 void Node::addRecord(Supply& supply, const std::uint8_t* name, std::uint32_t nameBytes,
                      const std::uint8_t* value, std::uint32_t valueBytes) {
-  if (attributes_.capacity() == 0) attributes_.reserveExact(kFirstAttributeCapacity);
-  attributes_.append(
-      supply.recordPool().fillFromUtf8(supply.takeRecord(), name, nameBytes, value, valueBytes));
+  attributes_.append(supply.recordPool().fillFromUtf8(supply.takeRecord(), supply.texts(), name,
+                                                      nameBytes, value, valueBytes));
 }
 
 const char16_t* Node::setCommentName(const char16_t* at, const char16_t* end) {
@@ -338,7 +415,14 @@ void Node::reserveName(std::uint32_t length) {
 void Node::setNameUnits(const std::uint8_t* bytes, std::uint32_t count) {
   // The byte count bounds the units.
   reserveName(count);
-  char16_t* nameEnd = s::str::strbuffer::decodeUtf8(bytes, count, name_);
+  // Most names are a few ASCII letters: widened here rather than through the decoder's call.
+  std::uint32_t ascii = 0;
+  while (ascii < count && bytes[ascii] < 0x80) {
+    name_[ascii] = static_cast<char16_t>(bytes[ascii]);
+    ++ascii;
+  }
+  char16_t* nameEnd = name_ + ascii;
+  if (ascii < count) nameEnd = s::str::strbuffer::decodeUtf8(bytes + ascii, count - ascii, nameEnd);
   *nameEnd = 0;
   nameLength_ = static_cast<std::uint32_t>(nameEnd - name_);
 }
@@ -379,17 +463,17 @@ bool Node::nameEquals(const char16_t* text, std::int32_t count) const {
 Node* Node::addChild(const char16_t* name, std::int32_t count) {
   s::base::Owned<Node> node(s::thread::takeFromPool<Node>());
   node->setName(name, count);
-  children_.appendPointer(node.get());
+  children_.append(node.get());
   return node.detach();
 }
 
 void Node::appendChild(IXml* node) {
   if (node == nullptr) return;
-  children_.appendPointer(static_cast<Node*>(node));
+  children_.append(static_cast<Node*>(node));
 }
 
 void Node::removeChild(std::uint32_t index) {
-  if (index < children_.count()) children_.removeAt(index);
+  if (index < children_.count()) children_.removeAt(index)->release();
 }
 
 bool Node::findChildIndex(const char16_t* name, std::uint32_t* index, std::int32_t count) const {

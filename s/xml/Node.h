@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "s/col/_array/ArrayP.h"
 #include "s/thread/IPoolable.h"
 #include "s/xml/Attributes.h"
 #include "s/xml/IXml.h"
+#include "s/xml/PointerList.h"
 
 namespace s::xml {
 
@@ -24,8 +24,11 @@ class Node final : public IXml, public s::thread::IPoolable {
 
   const char16_t* className() const override { return u"s_xml_Node"; }
   s::base::IObject* newInstance() const override;
+  // Gives the node back with its subtree.
   void release() override;
-  void reset() override { clear(); }
+  // The pool's reset, for a node given back: when its subtree went back whole, its records
+  // were gathered already.
+  void reset() override { clearOwn(); }
 
   std::uint32_t childCount() const override { return children_.count(); }
   void clear() override;
@@ -40,9 +43,7 @@ class Node final : public IXml, public s::thread::IPoolable {
   bool nameEquals(const char16_t* text, std::int32_t count = -1) const override;
   bool isComment() const override { return nameLength_ > 0 && name_[0] == u'!'; }
   // No bounds check.
-  Node* child(std::uint32_t index) const override {
-    return static_cast<Node*>(children_.pointerAt(index));
-  }
+  Node* child(std::uint32_t index) const override { return children_.at(index); }
   Node* addChild(const char16_t* name, std::int32_t count = -1) override;
   // Takes ownership of a node from the node pool.
   void appendChild(IXml* node) override;
@@ -115,20 +116,27 @@ class Node final : public IXml, public s::thread::IPoolable {
                  const char16_t* value, std::uint32_t valueLength);
   void addRecord(Supply& supply, const std::uint8_t* name, std::uint32_t nameBytes,
                  const std::uint8_t* value, std::uint32_t valueBytes);
+  // Records gathered from a subtree, given back to their pool a batch at a time.
+  class RecordBatch;
+  // Hands this node's records and then its children's, in order, to the batch.
+  void gatherRecords(RecordBatch& batch);
+  // Clears the name, the records left and the children.
+  void clearOwn();
+  // Gives every child back to the node pool, in order, and empties the list.
+  void giveBackChildren();
   // Room for at least length + 1 units of name; the old name is not kept.
   void reserveName(std::uint32_t length);
   void serializeInto(StrBuffer& out) const;
 
-  s::col::_array::ArrayP children_;
+  PointerList<Node, 0> children_;
   Attributes attributes_;
-  // Lists are first given room for this many entries rather than the general first step, so
-  // that the many small elements stay small.
+  // A child list is first given room for this many entries rather than the general first step,
+  // so that the many small elements stay small.
   static constexpr std::uint32_t kFirstChildCapacity = 8;
-  static constexpr std::uint32_t kFirstAttributeCapacity = 4;
   static constexpr std::uint32_t kKeptNameCapacity = 32;
   static constexpr std::uint32_t kKeptChildCapacity = 64;
   // Names up to this many units (with the terminator) live in the node itself.
-  static constexpr std::uint32_t kInlineNameCapacity = 16;
+  static constexpr std::uint32_t kInlineNameCapacity = 12;
 
   char16_t* name_ = inlineName_;
   std::uint32_t nameLength_ = 0;

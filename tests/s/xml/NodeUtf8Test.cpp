@@ -83,6 +83,10 @@ TEST_CASE("reading UTF-8 bytes records what reading the decoded text records") {
       "<!\xF0\x9F\x98\x80 -->",
       "<!-",
       "<a><!-- \xC3\xA9 --><b/><!--\xE6\x93--><c>\xC3\xA9</c></a>",
+      // Layout of every blank kind, shorter and longer than a block, before text and tags.
+      "<a>\n\t\r                \t<b/>\r\n\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\tx<c/>" + long_ascii +
+          "</a>",
+      "<a> \t\r\n<b>\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t",
       // A zero byte ends the document.
       std::string("<a>x\0y</a>", sizeof("<a>x\0y</a>") - 1),
       std::string("<a b=\"\xC3\0\">", sizeof("<a b=\"\xC3\0\">") - 1),

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+
+namespace s::xml {
+
+// Storage for attribute record texts. Every text block starts with a header word: null for a
+// block of its own, otherwise the shared chunk the block was cut from. A reading cuts its
+// records' texts from chunks, so that thousands of records cost a few heap blocks; a chunk goes
+// when the last record cut from it gives its text back, on whatever thread that happens.
+class TextArena {
+  struct Chunk;
+
+ public:
+  TextArena() = default;
+  ~TextArena() { closeChunk(); }
+  TextArena(const TextArena&) = delete;
+  TextArena& operator=(const TextArena&) = delete;
+
+  // Room for units units, pointer-aligned, valid until the next call; commit() keeps it.
+  char16_t* room(std::size_t units) {
+    std::size_t bytes = kHeader + units * sizeof(char16_t);
+    if (bytes > kLargestCut || bytes > static_cast<std::size_t>(end_ - next_)) {
+      return roomElsewhere(units);
+    }
+    *reinterpret_cast<void**>(next_) = chunk_;
+    cut_ = true;
+    return reinterpret_cast<char16_t*>(next_ + kHeader);
+  }
+  // Keeps the room given by room() up to end, which is at most its size past its start.
+  void commit(const char16_t* end) {
+    if (!cut_) return;
+    cut_ = false;
+    auto used = static_cast<std::size_t>(reinterpret_cast<const unsigned char*>(end) - next_);
+    next_ += (used + kHeader - 1) & ~(kHeader - 1);
+    ++cuts_;
+  }
+
+  // Gives back many texts with one count change per run of texts from the same chunk: a
+  // tree's texts go back in the order they were cut, so runs are long.
+  class Releaser {
+   public:
+    Releaser() = default;
+    ~Releaser() { flush(); }
+    Releaser(const Releaser&) = delete;
+    Releaser& operator=(const Releaser&) = delete;
+
+    // Takes a text made by room() or ownBlock(); null is ignored.
+    void add(char16_t* text) {
+      if (text == nullptr) return;
+      auto* chunk = static_cast<Chunk*>(reinterpret_cast<void**>(text)[-1]);
+      if (chunk != nullptr && chunk == chunk_) {
+        ++count_;
+        return;
+      }
+      flush();
+      if (chunk == nullptr) {
+        giveBack(text);
+      } else {
+        chunk_ = chunk;
+        count_ = 1;
+      }
+    }
+    void flush() {
+      if (chunk_ != nullptr) dropUsers(chunk_, count_);
+      chunk_ = nullptr;
+      count_ = 0;
+    }
+
+   private:
+    Chunk* chunk_ = nullptr;
+    std::int32_t count_ = 0;
+  };
+
+  // A heap block of its own with room for units units; throws std::bad_alloc.
+  static char16_t* ownBlock(std::size_t units);
+  // Gives back a text made by room() or ownBlock(); null is ignored.
+  static void giveBack(char16_t* text);
+
+ private:
+  // Each text starts with the word that tells where it lives; texts start pointer-aligned.
+  static constexpr std::size_t kHeader = sizeof(void*);
+  struct Chunk {
+    std::atomic<std::int32_t> users;
+  };
+  // Held on a chunk while it is being cut, so that texts given back meanwhile never free it.
+  static constexpr std::int32_t kCutting = 1 << 30;
+  // Chunks are small blocks: the heap serves them from its lists of small blocks without
+  // tidying up first, as it does for large requests, and a record kept alone keeps little.
+  static constexpr std::size_t kChunkBytes = 1000;
+  // A text bigger than this gets a block of its own rather than waste a chunk's tail or keep
+  // a chunk alive for a long time.
+  static constexpr std::size_t kLargestCut = 512;
+
+  // Room from a new chunk, or a block of its own for a large text.
+  char16_t* roomElsewhere(std::size_t units);
+  void closeChunk();
+  // Counts n texts of the chunk as given back, freeing it when none is left.
+  static void dropUsers(Chunk* chunk, std::int32_t n);
+
+  Chunk* chunk_ = nullptr;
+  unsigned char* next_ = nullptr;
+  unsigned char* end_ = nullptr;
+  // Texts cut from the current chunk.
+  std::int32_t cuts_ = 0;
+  // Whether the last room() came from the current chunk.
+  bool cut_ = false;
+};
+
+}  // namespace s::xml
