@@ -270,17 +270,26 @@ NtStatus S_NTAPI createKey(NtHandle* key, std::uint32_t access,
   return NtStatus::kSuccess;
 }
 
-NtStatus S_NTAPI queryValueKey(NtHandle key, const NtUnicodeString* name,
-                               std::uint32_t informationClass, void* buffer, std::uint32_t length,
-                               std::uint32_t* resultLength) {
-  std::lock_guard<std::recursive_mutex> guard(state().mutex);
-  *resultLength = 0;
+// The checks a value query or enumeration makes before it looks at any value.
+NtStatus valueQueryHandle(NtHandle key, std::uint32_t informationClass, Handle** handle) {
   Handle* h = handleOf(key);
   if (h == nullptr) return NtStatus::kInvalidHandle;
   if (h->key->deleted) return NtStatus::kKeyDeleted;
   if ((h->access & kKeyQueryValue) == 0) return NtStatus::kAccessDenied;
   if (informationClass != kKeyValueFullInformation && informationClass != kKeyValueBasicInformation)
     return NtStatus::kInvalidParameter;
+  *handle = h;
+  return NtStatus::kSuccess;
+}
+
+NtStatus S_NTAPI queryValueKey(NtHandle key, const NtUnicodeString* name,
+                               std::uint32_t informationClass, void* buffer, std::uint32_t length,
+                               std::uint32_t* resultLength) {
+  std::lock_guard<std::recursive_mutex> guard(state().mutex);
+  *resultLength = 0;
+  Handle* h = nullptr;
+  NtStatus usable = valueQueryHandle(key, informationClass, &h);
+  if (usable != NtStatus::kSuccess) return usable;
   Value* v = valueOf(h->key.get(), nameOf(name));
   if (v == nullptr) return NtStatus::kObjectNameNotFound;
   std::uint32_t fixed =
@@ -349,12 +358,9 @@ NtStatus S_NTAPI enumerateValueKey(NtHandle key, std::uint32_t index,
                                    std::uint32_t length, std::uint32_t* resultLength) {
   std::lock_guard<std::recursive_mutex> guard(state().mutex);
   *resultLength = 0;
-  Handle* h = handleOf(key);
-  if (h == nullptr) return NtStatus::kInvalidHandle;
-  if (h->key->deleted) return NtStatus::kKeyDeleted;
-  if ((h->access & kKeyQueryValue) == 0) return NtStatus::kAccessDenied;
-  if (informationClass != kKeyValueFullInformation && informationClass != kKeyValueBasicInformation)
-    return NtStatus::kInvalidParameter;
+  Handle* h = nullptr;
+  NtStatus usable = valueQueryHandle(key, informationClass, &h);
+  if (usable != NtStatus::kSuccess) return usable;
   if (index >= h->key->values.size()) return NtStatus::kNoMoreEntries;
   std::uint32_t fixed =
       informationClass == kKeyValueFullInformation ? kValueFullNameOffset : kValueBasicNameOffset;
