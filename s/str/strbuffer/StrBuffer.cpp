@@ -1,5 +1,6 @@
 #include "s/str/strbuffer/StrBuffer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -146,9 +147,16 @@ void StrBuffer::terminate() const {
 }
 
 void StrBuffer::reallocate(std::uint32_t newCapacity) {
-  // One spare unit for the terminator.
-  storage_ = static_cast<char16_t*>(
-      s::col::reallocateOrDie(storage_, 2ull * (std::uint64_t{newCapacity} + 1)));
+  // One spare unit for the terminator. Grown into a fresh block and copied rather than
+  // realloc'd: a block realloc'd in place at the top of the C heap goes back to the system
+  // when the buffer frees it on release, and is faulted in again by the next buffer that grows.
+  auto* fresh =
+      static_cast<char16_t*>(s::col::allocateOrDie(2ull * (std::uint64_t{newCapacity} + 1)));
+  if (storage_ != nullptr) {
+    std::memcpy(fresh, storage_, 2ull * (std::uint64_t{std::min(capacity_, newCapacity)} + 1));
+    std::free(storage_);
+  }
+  storage_ = fresh;
   capacity_ = newCapacity;
 }
 
@@ -345,22 +353,36 @@ bool StrBuffer::lastIndexOfAnyIgnoreCase(const char16_t* set, std::uint32_t setS
 
 namespace {
 
-// The first unit equal to `unit` in [p, end), or null: four units per step through a 64-bit
-// word (a lane is zero exactly where it matched), never reading past `end`.
-const char16_t* findUnit(const char16_t* p, const char16_t* end, char16_t unit) {
+// The first unit in [p, end) equal to `unit`, or, with kCaseBit, equal to it once bit 5 is set;
+// null if none. Four units per step through a 64-bit word (a lane is zero exactly where it
+// matched), never reading past `end`.
+template <bool kCaseBit>
+const char16_t* findUnitImpl(const char16_t* p, const char16_t* end, char16_t unit) {
   constexpr std::uint64_t kOnes = 0x0001000100010001ull;
   constexpr std::uint64_t kHighs = 0x8000800080008000ull;
+  constexpr char16_t kBits = kCaseBit ? 0x20 : 0;
   const std::uint64_t pattern = kOnes * unit;
   for (; end - p >= 4; p += 4) {
     std::uint64_t word;
     std::memcpy(&word, p, sizeof word);
-    const std::uint64_t x = word ^ pattern;
+    const std::uint64_t x = (word | kOnes * kBits) ^ pattern;
     if (((x - kOnes) & ~x & kHighs) != 0) break;
   }
   for (; p < end; ++p) {
-    if (*p == unit) return p;
+    if ((*p | kBits) == unit) return p;
   }
   return nullptr;
+}
+
+const char16_t* findUnit(const char16_t* p, const char16_t* end, char16_t unit) {
+  return findUnitImpl<false>(p, end, unit);
+}
+
+// The first unit that folds to `folded` (a folded unit). Setting bit 5 maps exactly the two
+// cases of a letter onto the lower one; any other unit folds only to itself.
+const char16_t* findFoldedUnit(const char16_t* p, const char16_t* end, char16_t folded) {
+  if (folded < u'a' || folded > u'z') return findUnitImpl<false>(p, end, folded);
+  return findUnitImpl<true>(p, end, folded);
 }
 
 }  // namespace
@@ -374,12 +396,8 @@ bool StrBuffer::findImpl(const char16_t* text, std::uint32_t* position, std::uin
   const char16_t* const units = storage_;
   const char16_t* const last = units + (length_ - n);
   for (const char16_t* p = units + start; p <= last; ++p) {
-    if constexpr (kIgnoreCase) {
-      if (fold<true>(*p) != first) continue;
-    } else {
-      p = findUnit(p, last + 1, first);
-      if (p == nullptr) return false;
-    }
+    p = kIgnoreCase ? findFoldedUnit(p, last + 1, first) : findUnit(p, last + 1, first);
+    if (p == nullptr) return false;
     bool same;
     if constexpr (kIgnoreCase) {
       same = compareUnits<true>(p + 1, text + 1, n - 1, false) == 0;

@@ -337,6 +337,46 @@ TEST_CASE("text byte streams") {
   CHECK(text(*buffer) == u"aXcd");
 }
 
+TEST_CASE("growth keeps every unit through the policy's steps") {
+  std::u16string expected;
+  auto buffer = newStr();
+  std::uint32_t capacities[5] = {};
+  int steps = 0;
+  for (int i = 0; expected.size() < 900; ++i) {
+    auto unit = static_cast<char16_t>(u'a' + i % 26);
+    buffer->appendChar(unit);
+    expected += unit;
+    if (steps == 0 || buffer->capacity() != capacities[steps - 1]) {
+      REQUIRE(steps < 5);
+      capacities[steps++] = buffer->capacity();
+    }
+    REQUIRE(buffer->data()[i] == unit);
+  }
+  CHECK(steps == 3);
+  CHECK(capacities[0] == 100);
+  CHECK(capacities[1] == 300);
+  CHECK(capacities[2] == 900);
+  // Full at 900: the next append grows it, and the units written one by one must survive.
+  std::u16string more(1100, u'!');
+  buffer->appendUnits(more.data(), 1100);
+  expected += more;
+  CHECK(buffer->capacity() == 2700);
+  CHECK(text(*buffer) == expected);
+
+  // A stream write past the end grows the storage under what was written before.
+  buffer->seekEnd();
+  std::u16string tail(2000, u'z');
+  CHECK(buffer->write(tail.data(), 2 * 2000));
+  CHECK(buffer->capacity() == 8100);
+  CHECK(text(*buffer) == expected + tail);
+
+  // An exact reserve also keeps the text, and the units beyond it the buffer wrote earlier.
+  buffer->clear();
+  buffer->reserveExact(9000);
+  CHECK(buffer->capacity() == 9000);
+  CHECK(std::u16string(buffer->data(), 4000) == expected + tail);
+}
+
 TEST_CASE("a released buffer keeps no storage, and a full text pool deletes") {
   auto& pool = s::thread::poolOf<StrBuffer>();
   StrBuffer* raw = nullptr;
@@ -367,6 +407,30 @@ TEST_CASE("case-sensitive search finds a match at every offset of the word-wise 
       CHECK_FALSE(buffer->find(u"Z", &found));
       // A unit whose low byte matches is not a match.
       CHECK_FALSE(newStr(u"\x0158\x5800")->find(u"X", &found));
+    }
+  }
+}
+
+TEST_CASE("ignore-case search finds either case at every offset of the word-wise scan") {
+  for (std::uint32_t length = 1; length <= 11; ++length) {
+    for (std::uint32_t at = 0; at < length; ++at) {
+      CAPTURE(length);
+      CAPTURE(at);
+      for (char16_t letter : {u'x', u'X'}) {
+        // Filler units one bit away from either case of the letter, and a non-letter pair.
+        std::u16string text(length, static_cast<char16_t>(at % 2 == 0 ? 0x0158 : u'z'));
+        text[at] = letter;
+        if (at + 1 < length) text[at + 1] = u'@';
+        std::uint32_t found = 99;
+        auto buffer = newStr(text.c_str());
+        REQUIRE(buffer->findIgnoreCase(at + 1 < length ? u"X@" : u"x", &found));
+        CHECK(found == at);
+      }
+      // '@' and '`' differ only in the bit that separates a letter's cases: not a match.
+      std::u16string punct(length, u'@');
+      std::uint32_t found = 99;
+      CHECK_FALSE(newStr(punct.c_str())->findIgnoreCase(u"`", &found));
+      CHECK_FALSE(newStr(u"\x0158\x0178")->findIgnoreCase(u"x", &found));
     }
   }
 }
