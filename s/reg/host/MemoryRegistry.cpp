@@ -229,19 +229,33 @@ NtStatus nameParts(const NtObjectAttributes* attributes, std::vector<std::u16str
   return NtStatus::kSuccess;
 }
 
+// The deepest existing key on the path of attributes, and how many of the parts it matched.
+NtStatus lookUp(const NtObjectAttributes* attributes, std::vector<std::u16string>* parts,
+                Key** found, std::size_t* matched) {
+  const NtStatus parsed = nameParts(attributes, parts);
+  if (parsed != NtStatus::kSuccess) return parsed;
+  *found = walk(*parts, matched);
+  return NtStatus::kSuccess;
+}
+
+// A handle to an existing key; write access to a key made read-only is refused.
+NtStatus handleTo(Key* found, std::uint32_t access, NtHandle* key) {
+  if ((access & kKeyWriteBits) != 0 && writeDenied(found)) return NtStatus::kAccessDenied;
+  *key = newHandle(sharedOf(found), access);
+  return NtStatus::kSuccess;
+}
+
 NtStatus S_NTAPI openKey(NtHandle* key, std::uint32_t access,
                          const NtObjectAttributes* attributes) {
   std::lock_guard<std::recursive_mutex> guard(state().mutex);
   *key = nullptr;
   std::vector<std::u16string> parts;
-  const NtStatus parsed = nameParts(attributes, &parts);
-  if (parsed != NtStatus::kSuccess) return parsed;
+  Key* found = nullptr;
   std::size_t matched = 0;
-  Key* found = walk(parts, &matched);
+  const NtStatus looked = lookUp(attributes, &parts, &found, &matched);
+  if (looked != NtStatus::kSuccess) return looked;
   if (matched != parts.size()) return NtStatus::kObjectNameNotFound;
-  if ((access & kKeyWriteBits) != 0 && writeDenied(found)) return NtStatus::kAccessDenied;
-  *key = newHandle(sharedOf(found), access);
-  return NtStatus::kSuccess;
+  return handleTo(found, access, key);
 }
 
 NtStatus S_NTAPI createKey(NtHandle* key, std::uint32_t access,
@@ -250,15 +264,16 @@ NtStatus S_NTAPI createKey(NtHandle* key, std::uint32_t access,
   std::lock_guard<std::recursive_mutex> guard(state().mutex);
   *key = nullptr;
   std::vector<std::u16string> parts;
-  const NtStatus parsed = nameParts(attributes, &parts);
-  if (parsed != NtStatus::kSuccess) return parsed;
+  Key* found = nullptr;
   std::size_t matched = 0;
-  Key* found = walk(parts, &matched);
+  const NtStatus looked = lookUp(attributes, &parts, &found, &matched);
+  if (looked != NtStatus::kSuccess) return looked;
   if (matched == parts.size()) {
-    if ((access & kKeyWriteBits) != 0 && writeDenied(found)) return NtStatus::kAccessDenied;
-    if (disposition != nullptr) *disposition = 2;  // REG_OPENED_EXISTING_KEY
-    *key = newHandle(sharedOf(found), access);
-    return NtStatus::kSuccess;
+    const NtStatus opened = handleTo(found, access, key);
+    if (opened == NtStatus::kSuccess && disposition != nullptr) {
+      *disposition = 2;  // REG_OPENED_EXISTING_KEY
+    }
+    return opened;
   }
   // Only the last level is created; a missing parent is the caller's to create.
   if (matched + 1 != parts.size()) return NtStatus::kObjectNameNotFound;
@@ -270,12 +285,26 @@ NtStatus S_NTAPI createKey(NtHandle* key, std::uint32_t access,
   return NtStatus::kSuccess;
 }
 
-// The checks a value query or enumeration makes before it looks at any value.
-NtStatus valueQueryHandle(NtHandle key, std::uint32_t informationClass, Handle** handle) {
+// Access bits a handle must carry for writes and deletion.
+constexpr std::uint32_t kKeySetValue = 0x0002;
+constexpr std::uint32_t kDelete = 0x00010000;
+
+// The checks every operation on an open key makes first: a known handle, a key not deleted
+// since it was opened, and the access the operation needs (none for 0).
+NtStatus usableHandle(NtHandle key, std::uint32_t access, Handle** handle) {
   Handle* h = handleOf(key);
   if (h == nullptr) return NtStatus::kInvalidHandle;
   if (h->key->deleted) return NtStatus::kKeyDeleted;
-  if ((h->access & kKeyQueryValue) == 0) return NtStatus::kAccessDenied;
+  if ((h->access & access) != access) return NtStatus::kAccessDenied;
+  *handle = h;
+  return NtStatus::kSuccess;
+}
+
+// The checks a value query or enumeration makes before it looks at any value.
+NtStatus valueQueryHandle(NtHandle key, std::uint32_t informationClass, Handle** handle) {
+  Handle* h = nullptr;
+  NtStatus usable = usableHandle(key, kKeyQueryValue, &h);
+  if (usable != NtStatus::kSuccess) return usable;
   if (informationClass != kKeyValueFullInformation && informationClass != kKeyValueBasicInformation)
     return NtStatus::kInvalidParameter;
   *handle = h;
@@ -308,10 +337,10 @@ Fault* faultFor(const Key* key, const std::u16string& valueName) {
 NtStatus S_NTAPI setValueKey(NtHandle key, const NtUnicodeString* name, std::uint32_t,
                              std::uint32_t type, const void* data, std::uint32_t size) {
   std::lock_guard<std::recursive_mutex> guard(state().mutex);
-  Handle* h = handleOf(key);
-  if (h == nullptr) return NtStatus::kInvalidHandle;
-  if (h->key->deleted) return NtStatus::kKeyDeleted;
-  if ((h->access & 0x0002) == 0 || writeDenied(h->key.get())) return NtStatus::kAccessDenied;
+  Handle* h = nullptr;
+  NtStatus usable = usableHandle(key, kKeySetValue, &h);
+  if (usable != NtStatus::kSuccess) return usable;
+  if (writeDenied(h->key.get())) return NtStatus::kAccessDenied;
   if (size != 0 && data == nullptr) return NtStatus::kInvalidParameter;
   std::u16string valueName = nameOf(name);
   Fault* fault = faultFor(h->key.get(), valueName);
@@ -337,10 +366,9 @@ NtStatus S_NTAPI enumerateKey(NtHandle key, std::uint32_t index, std::uint32_t i
                               void* buffer, std::uint32_t length, std::uint32_t* resultLength) {
   std::lock_guard<std::recursive_mutex> guard(state().mutex);
   *resultLength = 0;
-  Handle* h = handleOf(key);
-  if (h == nullptr) return NtStatus::kInvalidHandle;
-  if (h->key->deleted) return NtStatus::kKeyDeleted;
-  if ((h->access & kKeyEnumerateSubKeys) == 0) return NtStatus::kAccessDenied;
+  Handle* h = nullptr;
+  NtStatus usable = usableHandle(key, kKeyEnumerateSubKeys, &h);
+  if (usable != NtStatus::kSuccess) return usable;
   if (informationClass != kKeyBasicInformation) return NtStatus::kInvalidParameter;
   if (index >= h->key->children.size()) return NtStatus::kNoMoreEntries;
   const std::u16string& name = h->key->children[index]->name;
@@ -370,11 +398,11 @@ NtStatus S_NTAPI enumerateValueKey(NtHandle key, std::uint32_t index,
 
 NtStatus S_NTAPI deleteKey(NtHandle key) {
   std::lock_guard<std::recursive_mutex> guard(state().mutex);
-  Handle* h = handleOf(key);
-  if (h == nullptr) return NtStatus::kInvalidHandle;
+  Handle* h = nullptr;
+  NtStatus usable = usableHandle(key, kDelete, &h);
+  if (usable != NtStatus::kSuccess) return usable;
   Key* k = h->key.get();
-  if (k->deleted) return NtStatus::kKeyDeleted;
-  if ((h->access & 0x00010000) == 0 || writeDenied(k)) return NtStatus::kAccessDenied;
+  if (writeDenied(k)) return NtStatus::kAccessDenied;
   if (k->permanent || !k->children.empty()) return NtStatus::kCannotDelete;
   auto& siblings = k->parent->children;
   siblings.erase(std::remove_if(siblings.begin(), siblings.end(),
@@ -387,11 +415,11 @@ NtStatus S_NTAPI deleteKey(NtHandle key) {
 
 NtStatus S_NTAPI deleteValueKey(NtHandle key, const NtUnicodeString* name) {
   std::lock_guard<std::recursive_mutex> guard(state().mutex);
-  Handle* h = handleOf(key);
-  if (h == nullptr) return NtStatus::kInvalidHandle;
+  Handle* h = nullptr;
+  NtStatus usable = usableHandle(key, kKeySetValue, &h);
+  if (usable != NtStatus::kSuccess) return usable;
   Key* k = h->key.get();
-  if (k->deleted) return NtStatus::kKeyDeleted;
-  if ((h->access & 0x0002) == 0 || writeDenied(k)) return NtStatus::kAccessDenied;
+  if (writeDenied(k)) return NtStatus::kAccessDenied;
   std::u16string valueName = nameOf(name);
   auto at = std::find_if(k->values.begin(), k->values.end(),
                          [&](const Value& v) { return sameName(v.name, valueName); });
@@ -403,17 +431,16 @@ NtStatus S_NTAPI deleteValueKey(NtHandle key, const NtUnicodeString* name) {
 
 NtStatus S_NTAPI flushKey(NtHandle key) {
   std::lock_guard<std::recursive_mutex> guard(state().mutex);
-  Handle* h = handleOf(key);
-  if (h == nullptr) return NtStatus::kInvalidHandle;
-  return h->key->deleted ? NtStatus::kKeyDeleted : NtStatus::kSuccess;
+  Handle* h = nullptr;
+  return usableHandle(key, 0, &h);
 }
 
 NtStatus S_NTAPI renameKey(NtHandle key, const NtUnicodeString* newName) {
   std::lock_guard<std::recursive_mutex> guard(state().mutex);
-  Handle* h = handleOf(key);
-  if (h == nullptr) return NtStatus::kInvalidHandle;
+  Handle* h = nullptr;
+  NtStatus usable = usableHandle(key, 0, &h);
+  if (usable != NtStatus::kSuccess) return usable;
   Key* k = h->key.get();
-  if (k->deleted) return NtStatus::kKeyDeleted;
   std::u16string name = nameOf(newName);
   if (name.empty() || name.find(u'\\') != std::u16string::npos) return NtStatus::kInvalidParameter;
   if (k->permanent || writeDenied(k) || writeDenied(k->parent)) return NtStatus::kAccessDenied;

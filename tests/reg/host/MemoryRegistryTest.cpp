@@ -156,3 +156,61 @@ TEST_CASE("expandable text is expanded on request, and kept when the expansion i
   CHECK(std::u16string(key->getString(u"plain", u"", &expandable, true)) == u"%VEXO_REG_TEST%");
   CHECK_FALSE(expandable);
 }
+
+TEST_CASE("handles answer for their access, for a deleted key and once closed") {
+  FreshRegistry fresh;
+  const s::reg::NativeTable& t = MemoryRegistry::table();
+  REQUIRE(OpenRegDir(s::reg::kHkeyLocalMachine, u"acc\\key")->setInt32(u"v", 1) ==
+          NtStatus::kSuccess);
+  s::reg::NtUnicodeString name{};
+  t.initUnicodeString(&name, u"\\Registry\\Machine\\acc\\key");
+  s::reg::NtObjectAttributes attributes{sizeof attributes, nullptr, &name, 0x40, nullptr, nullptr};
+  s::reg::NtUnicodeString valueName{};
+  t.initUnicodeString(&valueName, u"v");
+  s::reg::NtUnicodeString newName{};
+  t.initUnicodeString(&newName, u"renamed");
+  unsigned char buffer[64];
+  std::uint32_t length = 0;
+
+  // Read-only: values can be read, nothing else the handle was not opened for.
+  s::reg::NtHandle reader = nullptr;
+  REQUIRE(t.openKey(&reader, s::reg::kKeyQueryValue, &attributes) == NtStatus::kSuccess);
+  CHECK(t.queryValueKey(reader, &valueName, 1, buffer, sizeof buffer, &length) ==
+        NtStatus::kSuccess);
+  CHECK(t.setValueKey(reader, &valueName, 0, 4, "\2\0\0\0", 4) == NtStatus::kAccessDenied);
+  CHECK(t.deleteValueKey(reader, &valueName) == NtStatus::kAccessDenied);
+  CHECK(t.enumerateKey(reader, 0, 0, buffer, sizeof buffer, &length) == NtStatus::kAccessDenied);
+  CHECK(t.deleteKey(reader) == NtStatus::kAccessDenied);
+  CHECK(OpenRegDir(s::reg::kHkeyLocalMachine, u"acc\\key")->getInt32(u"v", 0) == 1);
+
+  // Deleted through another handle: every operation on the first says so.
+  s::reg::NtHandle deleter = nullptr;
+  REQUIRE(t.openKey(&deleter, s::reg::kKeyAllAccess, &attributes) == NtStatus::kSuccess);
+  REQUIRE(t.deleteKey(deleter) == NtStatus::kSuccess);
+  const NtStatus onDeleted[] = {
+      t.queryValueKey(reader, &valueName, 1, buffer, sizeof buffer, &length),
+      t.enumerateValueKey(reader, 0, 1, buffer, sizeof buffer, &length),
+      t.enumerateKey(deleter, 0, 0, buffer, sizeof buffer, &length),
+      t.setValueKey(deleter, &valueName, 0, 4, "\2\0\0\0", 4),
+      t.deleteValueKey(deleter, &valueName),
+      t.deleteKey(deleter),
+      t.flushKey(deleter),
+      t.renameKey(deleter, &newName),
+  };
+  for (NtStatus status : onDeleted) CHECK(status == NtStatus::kKeyDeleted);
+
+  // Closed: the handle is unknown to every operation.
+  REQUIRE(t.close(reader) == NtStatus::kSuccess);
+  const NtStatus onClosed[] = {
+      t.queryValueKey(reader, &valueName, 1, buffer, sizeof buffer, &length),
+      t.enumerateKey(reader, 0, 0, buffer, sizeof buffer, &length),
+      t.setValueKey(reader, &valueName, 0, 4, "\2\0\0\0", 4),
+      t.deleteValueKey(reader, &valueName),
+      t.deleteKey(reader),
+      t.flushKey(reader),
+      t.renameKey(reader, &newName),
+  };
+  for (NtStatus status : onClosed) CHECK(status == NtStatus::kInvalidHandle);
+  CHECK(t.close(deleter) == NtStatus::kSuccess);
+  CHECK(fresh.registry.openHandleCount() == 0);
+}
