@@ -13,6 +13,7 @@
 #include "s/io/MemoryInputStream.h"
 #include "s/thread/Pool.h"
 #include "support/JpegMaker.h"
+#include "support/ProgramPictures.h"
 
 using s::base::Owned;
 using s::image::jpg::win::Jpeg;
@@ -23,15 +24,6 @@ namespace {
 
 bool decode(Jpeg& jpeg, const std::vector<std::uint8_t>& bytes) {
   return s::image::readPicture(bytes.data(), static_cast<std::uint32_t>(bytes.size()), jpeg);
-}
-
-bool fullyOpaque(const BufferedImage& image) {
-  for (int r = 0; r < image.height(); ++r) {
-    for (int c = 0; c < image.width(); ++c) {
-      if (image.row(r)[c * 4 + 3] != 255) return false;
-    }
-  }
-  return !image.alphaInUse();
 }
 
 // Serves the committed picture files as resources of type "IDR_JPG".
@@ -118,7 +110,7 @@ TEST_CASE("an RGB JPEG is stored blue, green, red and converts to an opaque imag
   Owned<BufferedImage> image(jpeg->toBufferedImage());
   REQUIRE(image->width() == 8);
   REQUIRE(image->height() == 8);
-  CHECK(fullyOpaque(*image));
+  CHECK(support::fullyOpaque(*image));
   CHECK(std::memcmp(image->row(7) + 7 * 4, pixel, 3) == 0);
 
   // Into a given, larger target: resized, pixels replaced.
@@ -172,22 +164,7 @@ TEST_CASE("corrupt or truncated JPEG data leave the picture empty and the proces
 
 TEST_CASE("the program's pictures decode to their sizes, fully opaque") {
   FilePictures pictures;
-  const struct {
-    std::uint32_t id;
-    int width, height;
-  } cases[] = {{131, 700, 230}, {132, 230, 700}};
-  for (const auto& c : cases) {
-    CAPTURE(c.id);
-    Owned<s::image::IImage> picture = s::image::loadPicture(pictures, u"IDR_JPG", c.id);
-    REQUIRE(picture);
-    REQUIRE_FALSE(picture->isEmpty());
-    CHECK(picture->width() == c.width);
-    CHECK(picture->height() == c.height);
-    Owned<BufferedImage> image(picture->toBufferedImage());
-    CHECK(image->width() == c.width);
-    CHECK(image->height() == c.height);
-    CHECK(fullyOpaque(*image));
-  }
+  support::checkProgramPictures(pictures);
   // A missing resource gives an empty picture; a type without a decoder gives none.
   Owned<s::image::IImage> missing = s::image::loadPicture(pictures, u"IDR_JPG", 999);
   REQUIRE(missing);
