@@ -12,6 +12,7 @@ for arch in i686 x86_64; do
   [[ -f "$prefix/lib/libjpeg.a" && -f "$prefix/include/jpeglib.h" ]] || missing+=("$arch")
 done
 [[ ${#missing[@]} -gt 0 ]] || exit 0
+source scripts/libjpeg-build.sh
 
 src_list=/etc/apt/sources.list.d/debian-src.sources
 if ! grep -qs '^Types: deb-src' /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null; then
@@ -22,30 +23,19 @@ fi
 
 src_root="$repo/build/deps/src"
 mkdir -p "$src_root"
-src_dir="$(find "$src_root" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)"
+src_dir="$(libjpeg_source_dir "$repo")"
 if [[ -z "$src_dir" ]]; then
   echo "setup-libjpeg-mingw: fetching the libjpeg-turbo source package"
   (cd "$src_root" && apt-get source -qq libjpeg-turbo >/dev/null 2>&1)
-  src_dir="$(find "$src_root" -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)"
+  src_dir="$(libjpeg_source_dir "$repo")"
 fi
 [[ -n "$src_dir" ]] || { echo "setup-libjpeg-mingw: no source directory" >&2; exit 1; }
 
 for arch in "${missing[@]}"; do
   prefix="$repo/build/deps/libjpeg-mingw-$arch"
-  build_dir="$repo/build/deps/libjpeg-mingw-build-$arch"
   echo "setup-libjpeg-mingw: building for MinGW $arch"
-  cmake -S "$src_dir" -B "$build_dir" -G Ninja -Wno-dev \
-    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-$arch.cmake" \
-    -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX="$prefix" \
-    -DWITH_SIMD=OFF -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF \
-    -DWITH_JPEG7=OFF -DWITH_JPEG8=OFF >/dev/null
-  cmake --build "$build_dir" -j2 --target jpeg-static >/dev/null
-  # Only the static library and its four headers are needed; the package's own install step
-  # also wants the command-line tools, which this build does not make.
-  mkdir -p "$prefix/lib" "$prefix/include"
-  cp "$build_dir/libjpeg.a" "$prefix/lib/"
-  cp "$src_dir/jpeglib.h" "$src_dir/jmorecfg.h" "$src_dir/jerror.h" "$build_dir/jconfig.h" \
-    "$prefix/include/"
+  build_static_libjpeg "$src_dir" "$repo/build/deps/libjpeg-mingw-build-$arch" "$prefix" \
+    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-$arch.cmake" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix"
   echo "setup-libjpeg-mingw: installed in $prefix"
 done
