@@ -7,6 +7,7 @@
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/thread/Pool.h"
 #include "s/xml/Node.h"
+#include "support/XmlRecords.h"
 
 using s::str::strbuffer::newStr;
 using s::xml::newNode;
@@ -14,31 +15,14 @@ using s::xml::Node;
 
 namespace {
 
-// Everything the reader records: names, every record's name and stored value, the children.
-void dump(const Node& node, std::u16string& out) {
-  out += u"(";
-  out.append(node.name(), node.nameLength());
-  for (std::uint32_t i = 0; i < node.attributes().count(); ++i) {
-    const auto& record = node.attributes().at(i);
-    out += u" [";
-    out.append(record.name, record.nameLength);
-    out += u"|";
-    out.append(record.value, record.valueLength);
-    out += u"]";
-  }
-  for (std::uint32_t i = 0; i < node.childCount(); ++i) dump(*node.child(i), out);
-  out += u")";
-}
-
+// What reading the bytes records.
 std::u16string fromBytes(const std::string& bytes) {
   auto array = s::thread::obtain<s::col::_array::ArrayU08>();
   array->reserveExact(static_cast<std::uint32_t>(bytes.size()));
   array->append(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
   auto node = newNode();
   node->parseUtf8(*array);
-  std::u16string out;
-  dump(*node, out);
-  return out;
+  return support::recordsOf(*node);
 }
 
 // The reading of the same bytes decoded whole first, then parsed as text.
@@ -47,9 +31,7 @@ std::u16string fromDecodedText(const std::string& bytes) {
   text->fromUtf8(bytes.data(), false, static_cast<std::uint32_t>(bytes.size()));
   auto node = newNode();
   node->parse(text->text());
-  std::u16string out;
-  dump(*node, out);
-  return out;
+  return support::recordsOf(*node);
 }
 
 }  // namespace
