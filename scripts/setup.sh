@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format clang-tidy
   libpugixml-dev libtinyxml2-dev libstb-dev
   wine wine32:i386 wine64 xvfb xauth x11-apps imagemagick
-  python3 qemu-user-static
+  python3 qemu-user-static ccache
 )
 
 missing=()
