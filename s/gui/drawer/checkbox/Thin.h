@@ -3,15 +3,14 @@
 #include <cstdint>
 
 #include "s/base/Owned.h"
+#include "s/gui/drawer/Captioned.h"
 #include "s/gui/drawer/ICheckBox.h"
-#include "s/gui/drawer/Pooled.h"
 #include "s/gui/drawer/button/Thin.h"
-#include "s/gui/drawer/text/Basic.h"
 
 namespace s::gui::drawer::checkbox::win {
 
 // A white box in a two-pixel frame, ticked with the "#Check" glyph, and a caption beside it.
-class Thin final : public Pooled<Thin, ICheckBox> {
+class Thin final : public Captioned<Thin, ICheckBox> {
  public:
   Thin();
   static s::base::Owned<Thin> create(Colour line, Colour text);
@@ -29,24 +28,16 @@ class Thin final : public Pooled<Thin, ICheckBox> {
   void setFrameColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override {
     frame_ = rgb(red, green, blue);
   }
-  Colour captionColour() const override;
-  void setCaptionColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override;
-  Colour disabledCaptionColour() const override;
-  void setDisabledCaptionColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override;
   bool boxCentred() const override { return boxCentred_; }
   void setBoxCentred(bool on) override { boxCentred_ = on; }
   bool tickInCaptionColour() const override { return tickInCaptionColour_; }
   void setTickInCaptionColour(bool on) override { tickInCaptionColour_ = on; }
-  IText& captionDrawer() override { return *caption_; }
   IButton& glyphDrawer() { return *glyph_; }
 
  private:
-  void takeSubDrawers();
-
   Colour frame_;
   bool boxCentred_ = false;
   bool tickInCaptionColour_ = false;
-  s::base::Owned<text::win::Basic> caption_;
   s::base::Owned<button::win::Thin> glyph_;
 };
 

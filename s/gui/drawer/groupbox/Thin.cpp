@@ -8,7 +8,7 @@ namespace s::gui::drawer::groupbox::win {
 
 using s::gui::win::FontSetting;
 
-Thin::Thin() : line_(rgb(120, 120, 120)), caption_(s::thread::obtain<text::win::Basic>()) {}
+Thin::Thin() : line_(rgb(120, 120, 120)) {}
 
 s::base::Owned<Thin> Thin::create(Colour line) {
   s::base::Owned<Thin> drawer = s::thread::obtain<Thin>();
@@ -18,29 +18,18 @@ s::base::Owned<Thin> Thin::create(Colour line) {
 
 void Thin::reset() {
   line_ = rgb(120, 120, 120);
-  caption_ = s::thread::obtain<text::win::Basic>();
-}
-
-Colour Thin::captionColour() const { return caption_->fontSetting(IText::kNormal).textColour(); }
-void Thin::setCaptionColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  caption_->fontSetting(IText::kNormal).setTextColour(red, green, blue);
-}
-Colour Thin::disabledCaptionColour() const {
-  return caption_->fontSetting(IText::kDisabled).textColour();
-}
-void Thin::setDisabledCaptionColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  caption_->fontSetting(IText::kDisabled).setTextColour(red, green, blue);
+  takeCaptionDrawer();
 }
 
 void Thin::paint(ISurface& surface, const Rect& rect, const char16_t* caption,
                  const FontSetting* font, bool enabled) {
   if (rect.isEmpty()) return;
-  const FontSetting& state = caption_->stateFont(enabled, false, 0);
-  const FontSetting captionFont = font != nullptr ? font->filledFrom(state) : state;
+  const FontSetting captionFont = captionFontFor(font, enabled, false);
   const bool hasCaption = caption != nullptr && caption[0] != 0;
   TextSize text{0, 0};
   if (hasCaption) {
-    text = surface.measureText(caption, caption_->formatFor(captionFont), captionFont.font(), 0);
+    text = surface.measureText(caption, captionTextDrawer().formatFor(captionFont),
+                               captionFont.font(), 0);
   }
   const std::int32_t lineY = std::min(rect.top + text.height / 2, rect.bottom - 1);
   const std::int32_t w = rect.width();
@@ -54,7 +43,7 @@ void Thin::paint(ISurface& surface, const Rect& rect, const char16_t* caption,
   surface.fill(rect.left, rect.bottom - 1, w, 1, line_);
   surface.fill(rect.left, lineY, 1, h, line_);
   if (!hasCaption) return;
-  caption_->paint(
+  captionTextDrawer().paint(
       surface,
       Rect{gapLeft + 2, rect.top, std::max(gapLeft + 2, gapRight - 2), rect.top + text.height},
       caption, captionFont);

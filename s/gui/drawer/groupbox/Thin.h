@@ -3,14 +3,13 @@
 #include <cstdint>
 
 #include "s/base/Owned.h"
+#include "s/gui/drawer/Captioned.h"
 #include "s/gui/drawer/IGroupBox.h"
-#include "s/gui/drawer/Pooled.h"
-#include "s/gui/drawer/text/Basic.h"
 
 namespace s::gui::drawer::groupbox::win {
 
 // A one-pixel frame whose top edge runs through the middle of the caption, broken for it.
-class Thin final : public Pooled<Thin, IGroupBox> {
+class Thin final : public Captioned<Thin, IGroupBox> {
  public:
   Thin();
   static s::base::Owned<Thin> create(Colour line);
@@ -25,18 +24,12 @@ class Thin final : public Pooled<Thin, IGroupBox> {
   void setLineColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override {
     line_ = rgb(red, green, blue);
   }
-  Colour captionColour() const override;
-  void setCaptionColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override;
-  Colour disabledCaptionColour() const override;
-  void setDisabledCaptionColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override;
-  IText& captionDrawer() override { return *caption_; }
 
   // Where the caption starts, from the frame's left edge.
   static constexpr std::int32_t kCaptionIndent = 8;
 
  private:
   Colour line_;
-  s::base::Owned<text::win::Basic> caption_;
 };
 
 }  // namespace s::gui::drawer::groupbox::win

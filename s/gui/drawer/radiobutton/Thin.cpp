@@ -25,7 +25,7 @@ void disc(ISurface& surface, std::int32_t x, std::int32_t y, std::int32_t diamet
 
 }  // namespace
 
-Thin::Thin() : circle_(rgb(120, 120, 120)), caption_(s::thread::obtain<text::win::Basic>()) {}
+Thin::Thin() : circle_(rgb(120, 120, 120)) {}
 
 s::base::Owned<Thin> Thin::create(Colour line, Colour text) {
   s::base::Owned<Thin> drawer = s::thread::obtain<Thin>();
@@ -37,18 +37,7 @@ s::base::Owned<Thin> Thin::create(Colour line, Colour text) {
 void Thin::reset() {
   circle_ = rgb(120, 120, 120);
   dot_ = kBlack;
-  caption_ = s::thread::obtain<text::win::Basic>();
-}
-
-Colour Thin::captionColour() const { return caption_->fontSetting(IText::kNormal).textColour(); }
-void Thin::setCaptionColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  caption_->fontSetting(IText::kNormal).setTextColour(red, green, blue);
-}
-Colour Thin::disabledCaptionColour() const {
-  return caption_->fontSetting(IText::kDisabled).textColour();
-}
-void Thin::setDisabledCaptionColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  caption_->fontSetting(IText::kDisabled).setTextColour(red, green, blue);
+  takeCaptionDrawer();
 }
 
 void Thin::paint(ISurface& surface, const Rect& rect, std::int32_t markSize,
@@ -63,19 +52,12 @@ void Thin::paint(ISurface& surface, const Rect& rect, std::int32_t markSize,
     disc(surface, rect.left + (s - dot) / 2, rect.top + (s - dot) / 2, dot, dot_);
   }
   if (caption == nullptr || caption[0] == 0) return;
-  const FontSetting& state = caption_->stateFont(enabled, false, hot ? 1 : 0);
-  caption_->paint(surface, Rect{rect.left + s + s / 6, rect.top, rect.right, rect.bottom}, caption,
-                  font != nullptr ? font->filledFrom(state) : state);
+  captionTextDrawer().paint(surface, Rect{rect.left + s + s / 6, rect.top, rect.right, rect.bottom},
+                            caption, captionFontFor(font, enabled, hot));
 }
 
 TextMeasure Thin::measure(ISurface& surface, const char16_t* caption, const FontSetting* font) {
-  const FontSetting& normal = caption_->fontSetting(IText::kNormal);
-  TextMeasure size =
-      caption_->measure(surface, caption, font != nullptr ? font->filledFrom(normal) : normal);
-  const std::int32_t room = size.preferredHeight + size.preferredHeight / 6;
-  size.minimumWidth += room;
-  size.preferredWidth += room;
-  return size;
+  return measureBesideMark(surface, caption, font);
 }
 
 }  // namespace s::gui::drawer::radiobutton::win

@@ -3,14 +3,13 @@
 #include <cstdint>
 
 #include "s/base/Owned.h"
+#include "s/gui/drawer/Captioned.h"
 #include "s/gui/drawer/IRadioButton.h"
-#include "s/gui/drawer/Pooled.h"
-#include "s/gui/drawer/text/Basic.h"
 
 namespace s::gui::drawer::radiobutton::win {
 
 // A white disc in a ring, with a dot when chosen, and a caption beside it.
-class Thin final : public Pooled<Thin, IRadioButton> {
+class Thin final : public Captioned<Thin, IRadioButton> {
  public:
   Thin();
   static s::base::Owned<Thin> create(Colour line, Colour text);
@@ -28,20 +27,14 @@ class Thin final : public Pooled<Thin, IRadioButton> {
   void setCircleColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override {
     circle_ = rgb(red, green, blue);
   }
-  Colour captionColour() const override;
-  void setCaptionColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override;
-  Colour disabledCaptionColour() const override;
-  void setDisabledCaptionColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override;
   Colour secondColour() const override { return dot_; }
   void setSecondColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override {
     dot_ = rgb(red, green, blue);
   }
-  IText& captionDrawer() override { return *caption_; }
 
  private:
   Colour circle_;
   Colour dot_ = kBlack;
-  s::base::Owned<text::win::Basic> caption_;
 };
 
 }  // namespace s::gui::drawer::radiobutton::win
