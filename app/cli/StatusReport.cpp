@@ -17,28 +17,36 @@ using s::str::strbuffer::StrBuffer;
 constexpr const char16_t* kNeedsAdministrator =
     u"unknown (the key cannot be opened: run as an administrator)";
 
-Owned<RegDir> openMachineKey(const char16_t* path, NtStatus* status) {
+// A value of a machine key as far as we may read it.
+struct Lookup {
   Owned<RegDir> key = s::thread::obtain<RegDir>();
-  *status = key->open(s::reg::kHkeyLocalMachine, path);
-  return key;
+  // False when the key exists but is not ours to open.
+  bool readable = false;
+  bool present = false;
+  std::uint32_t type = 0;
+  std::uint32_t size = 0;
+};
+
+Lookup lookUp(const char16_t* path, const char16_t* name) {
+  Lookup found;
+  found.readable = found.key->open(s::reg::kHkeyLocalMachine, path) != NtStatus::kAccessDenied;
+  found.present = found.key->isOpen() && found.key->queryValue(name, &found.type, &found.size, -1);
+  return found;
 }
 
 void appendSharedSection(StrBuffer& line) {
-  NtStatus status = NtStatus::kSuccess;
-  Owned<RegDir> key = openMachineKey(kSubSystemsPath, &status);
-  if (status == NtStatus::kAccessDenied) {
+  Lookup windows = lookUp(kSubSystemsPath, kWindowsValue);
+  if (!windows.readable) {
     line.appendText(kNeedsAdministrator);
     return;
   }
-  std::uint32_t type = 0;
-  std::uint32_t size = 0;
-  bool present = key->isOpen() && key->queryValue(kWindowsValue, &type, &size, -1);
-  if (!present || (type != s::reg::kRegSz && type != s::reg::kRegExpandSz)) {
+  if (!windows.present ||
+      (windows.type != s::reg::kRegSz && windows.type != s::reg::kRegExpandSz)) {
     line.appendText(u"unknown (no Windows value of a text type)");
     return;
   }
   Owned<StrBuffer> value =
-      s::str::strbuffer::newStr(key->getString(kWindowsValue, u"", nullptr, false));
+      s::str::strbuffer::newStr(windows.key->getString(kWindowsValue, u"", nullptr, false));
   SharedSectionNumbers clause = ReadSharedSection(*value);
   if (!clause.ok) {
     line.appendText(u"unknown (the Windows value has no SharedSection clause of three numbers)");
@@ -55,23 +63,18 @@ void appendSharedSection(StrBuffer& line) {
 }
 
 void appendSessionViewSize(StrBuffer& line) {
-  NtStatus status = NtStatus::kSuccess;
-  Owned<RegDir> key = openMachineKey(kMemoryManagementPath, &status);
-  if (status == NtStatus::kAccessDenied) {
+  Lookup svs = lookUp(kMemoryManagementPath, kSessionViewSizeValue);
+  if (!svs.readable) {
     line.appendText(kNeedsAdministrator);
-    return;
-  }
-  std::uint32_t type = 0;
-  std::uint32_t size = 0;
-  if (!key->isOpen() || !key->queryValue(kSessionViewSizeValue, &type, &size, -1)) {
+  } else if (!svs.present) {
     line.appendInt32(kDefaultSessionViewSize).appendText(u" (not set: the system's default)");
-  } else if (size != 4) {
+  } else if (svs.size != 4) {
     line.appendInt32(kDefaultSessionViewSize)
         .appendText(u" (stored in ")
-        .appendUInt32(size)
+        .appendUInt32(svs.size)
         .appendText(u" bytes, not 4: read as the default)");
   } else {
-    line.appendInt32(key->getInt32(kSessionViewSizeValue, kDefaultSessionViewSize));
+    line.appendInt32(svs.key->getInt32(kSessionViewSizeValue, kDefaultSessionViewSize));
   }
 }
 
