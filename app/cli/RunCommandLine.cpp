@@ -1,9 +1,12 @@
 #include "app/cli/RunCommandLine.h"
 
+#include <vector>
+
 #include "app/HeapChange.h"
 #include "app/cli/Arguments.h"
 #include "app/cli/ExitCode.h"
 #include "app/cli/StatusReport.h"
+#include "s/process/commandline/ICommandLine.h"
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/system/os/StaticObj.h"
 
@@ -86,6 +89,17 @@ int runCommandLine(const char16_t* const* arguments, std::uint32_t count,
   }
   writeUsage(out);
   return code(ExitCode::kBadArguments);
+}
+
+int runCommandLine(const s::process::commandline::ICommandLine& commandLine,
+                   s::map::IMappedData& store, s::lang::Localizer& localizer, IOutput& out,
+                   std::uint32_t lockWaitMs) {
+  std::vector<const char16_t*> arguments;
+  for (std::uint32_t i = 0; i < commandLine.argumentCount(); ++i) {
+    arguments.push_back(commandLine.argument(i));
+  }
+  return runCommandLine(arguments.data(), static_cast<std::uint32_t>(arguments.size()), store,
+                        localizer, out, lockWaitMs);
 }
 
 }  // namespace app::cli

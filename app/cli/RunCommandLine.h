@@ -9,6 +9,9 @@
 namespace s::lang {
 class Localizer;
 }
+namespace s::process::commandline {
+class ICommandLine;
+}
 
 namespace app::cli {
 
@@ -18,6 +21,10 @@ namespace app::cli {
 // where an entry exists. Start-up calls it, instead of opening the window, whenever the
 // program has arguments; the argument texts come as given, or as the command line keeps them.
 int runCommandLine(const char16_t* const* arguments, std::uint32_t count,
+                   s::map::IMappedData& store, s::lang::Localizer& localizer, IOutput& out,
+                   std::uint32_t lockWaitMs = kChangeLockWaitMs);
+// The same with the arguments as the application object's command line keeps them.
+int runCommandLine(const s::process::commandline::ICommandLine& commandLine,
                    s::map::IMappedData& store, s::lang::Localizer& localizer, IOutput& out,
                    std::uint32_t lockWaitMs = kChangeLockWaitMs);
 

@@ -11,6 +11,7 @@
 #include "s/lang/Lang.h"
 #include "s/reg/RegDir.h"
 #include "support/LangDocument.h"
+#include "support/TestStoreArea.h"
 #include "support/win/CommandLineProbe.h"
 #include "support/win/HeapRegistryState.h"
 #include "support/win/ReadOnlyKey.h"
@@ -21,7 +22,7 @@ const wchar_t* const kSubSystemsW =
     L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems";
 const wchar_t* const kMemoryW =
     L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
-const wchar_t* const kViewW = L"Software\\Vexo\\Tests\\CommandLine\\SaveData\\MainWindow\\View";
+const wchar_t* const kViewW = L"Software\\Vexo\\VexoTest-cli\\SaveData\\MainWindow\\View";
 
 const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
@@ -161,30 +162,23 @@ std::string narrow(const std::u16string& text) {
   return bytes;
 }
 
-// The probe's own store, removed before and after each test; the machine values seeded as on
-// a stock Windows XP (SessionViewSize 48) and put back as found afterwards.
+// The probe's own store area, removed before and after each test; the machine values seeded
+// as on a stock Windows XP (SessionViewSize 48) and put back as found afterwards.
 struct Scene {
   Scene() {
-    removeStore();
     REQUIRE(state.seeded());
     auto memory = s::reg::OpenRegDir(s::reg::kHkeyLocalMachine, app::kMemoryManagementPath);
     REQUIRE(memory->setUInt32(app::kSessionViewSizeValue, 48) == s::reg::NtStatus::kSuccess);
   }
-  ~Scene() { removeStore(); }
-  static void removeStore() {
-    (void)s::reg::OpenRegDir(s::reg::kHkeyCurrentUser, vexo_test::kProbeStoreParent)
-        ->deleteTree(true);
-  }
+  // The language the program starts in, as the window's language menu leaves it.
   void chooseLanguage(const char16_t* engName) {
-    auto key =
-        s::reg::OpenRegDir(s::reg::kHkeyCurrentUser,
-                           (std::u16string(vexo_test::kProbeStorePath) + u"\\Language").c_str());
-    REQUIRE(key->setString(u"", engName) == s::reg::NtStatus::kSuccess);
+    REQUIRE(area.section(u"Language")->setString(u"", engName) == s::reg::NtStatus::kSuccess);
   }
   std::u16string text(std::int32_t entry, const char16_t* language = u"English") {
     s::lang::selectLanguage(*localizer, language);
     return s::lang::textOf(*localizer, entry);
   }
+  support::TestStoreArea area{vexo_test::kProbeArea};
   vexo_test::HeapRegistryState state;
   s::base::Owned<s::lang::Localizer> localizer =
       s::lang::createLocalizerFromUtf8(support::langDocumentBytes(), support::langDocumentSize());
@@ -200,7 +194,10 @@ class VersionedProbe {
     folder_ = std::wstring(temp) + L"vexo_cli_" + std::to_wstring(GetCurrentProcessId());
     CreateDirectoryW(folder_.c_str(), nullptr);
     name_ = std::wstring(L"cli_probe_") + version + L".exe";
-    copied_ = CopyFileW(probePath().c_str(), path().c_str(), FALSE) != FALSE;
+    // The probe reads the program's resources from the module beside it.
+    copied_ = CopyFileW(probePath().c_str(), path().c_str(), FALSE) &&
+              CopyFileW((folderOfThisProgram() + kModule).c_str(),
+                        (folder_ + L"\\" + kModule).c_str(), FALSE);
     HKEY parent = nullptr;
     DWORD disposition = 0;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kAppDefaults, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
@@ -228,6 +225,7 @@ class VersionedProbe {
     // Fails while anything else is in it, which is what we want.
     if (madeParent_) RegDeleteKeyW(HKEY_CURRENT_USER, kAppDefaults);
     DeleteFileW(path().c_str());
+    DeleteFileW((folder_ + L"\\" + kModule).c_str());
     RemoveDirectoryW(folder_.c_str());
   }
   bool ready() const { return copied_ && set_; }
@@ -235,6 +233,7 @@ class VersionedProbe {
 
  private:
   static constexpr const wchar_t* kAppDefaults = L"Software\\Wine\\AppDefaults";
+  static constexpr const wchar_t* kModule = L"ombrel_resources.dll";
   std::wstring folder_;
   std::wstring name_;
   bool copied_ = false;
@@ -368,7 +367,9 @@ TEST_CASE("a bad argument prints the usage and its code, and writes nothing") {
           std::u16string::npos);
   }
   CHECK(Snapshot::take() == before);
-  CHECK_FALSE(s::reg::OpenRegDir(s::reg::kHkeyCurrentUser, vexo_test::kProbeStoreParent)->isOpen());
+  // The application object records who it is at every start; the tool's own section stays
+  // untouched.
+  CHECK_FALSE(scene.area.section(u"MainWindow\\View")->isOpen());
   ProbeRun usage = runProbe(L"/?");
   CHECK(usage.code == 0);
   CHECK(usage.text.find(u"Usage: VexoOmbrel.exe") == 0);

@@ -9,7 +9,9 @@
 #include "app/cli/RunCommandLine.h"
 #include "app/host/HostChangeLock.h"
 #include "s/lang/Lang.h"
+#include "s/process/commandline/CommandLine.h"
 #include "s/reg/MappedData.h"
+#include "s/thread/Pool.h"
 #include "support/LangDocument.h"
 #include "support/host/HeapMachine.h"
 
@@ -233,4 +235,28 @@ TEST_CASE("messages come in the current language, the numbers' labels in English
   CHECK(apply.code == 0);
   CHECK(apply.text.find(u"Vorgang erfolgreich abgeschlossen!\r\n") == 0);
   CHECK(hasLine(program.run({u"/status"}).text, u"Change in force: yes"));
+}
+
+TEST_CASE("the arguments as the program's command line keeps them choose the mode") {
+  struct Case {
+    const char16_t* commandLine;
+    int code;
+    const char16_t* start;
+  };
+  const Case cases[] = {
+      {u"\"C:\\Program Files\\VexoOmbrel.exe\" /STATUS", 0, u"SharedSection: 1024,3072,512"},
+      {u"VexoOmbrel.exe -?", 0, u"Usage: "},
+      {u"VexoOmbrel.exe \"/status\" extra", 1, u"Give one argument only."},
+      {u"VexoOmbrel.exe status", 1, u"Unknown argument: status"},
+  };
+  for (const Case& c : cases) {
+    CAPTURE(narrow(c.commandLine));
+    Program program;
+    auto commandLine = s::thread::obtain<s::process::commandline::win::CommandLine>();
+    commandLine->parse(c.commandLine);
+    CapturedOutput out;
+    CHECK(app::cli::runCommandLine(*commandLine, *program.store, *program.localizer, out) ==
+          c.code);
+    CHECK(out.text.find(c.start) == 0);
+  }
 }

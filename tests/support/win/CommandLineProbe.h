@@ -4,9 +4,9 @@
 
 namespace vexo_test {
 
-// The probe's settings store: a key of the tests' own, not the program's.
-constexpr const char16_t* kProbeStoreParent = u"Software\\Vexo\\Tests\\CommandLine";
-constexpr const char16_t* kProbeStorePath = u"Software\\Vexo\\Tests\\CommandLine\\SaveData";
+// The probe's settings live in a test area of their own below Software\Vexo.
+constexpr const char16_t* kProbeArea = u"VexoTest-cli";
+constexpr const char16_t* kProbeStorePath = u"Software\\Vexo\\VexoTest-cli\\SaveData";
 // How long the probe waits for the lock between copies, in milliseconds (unset: the program's
 // own wait).
 constexpr const wchar_t* kProbeLockWaitVariable = L"VEXO_PROBE_LOCK_WAIT_MS";
