@@ -12,16 +12,16 @@ using s::str::strbuffer::StrBuffer;
 
 namespace {
 
-struct LetterForOldSystems {
+struct LettersForOldSystems {
   const char16_t* tag;
-  char16_t letter;
-  char16_t replacement;
+  const char16_t* letters;
+  const char16_t* replacements;
 };
 
 // Fonts of unpatched systems before Vista have no glyph for these and draw a box.
-constexpr LetterForOldSystems kLettersForOldSystems[] = {
-    {u"vec", u'\u019A', u'\u0142'}, {u"ron", u'\u0219', u'\u015F'}, {u"ron", u'\u0218', u'\u015E'},
-    {u"ron", u'\u021B', u'\u0163'}, {u"ron", u'\u021A', u'\u0162'},
+constexpr LettersForOldSystems kLettersForOldSystems[] = {
+    {u"vec", u"\u019A", u"\u0142"},
+    {u"ron", u"\u0218\u0219\u021A\u021B", u"\u015E\u015F\u0162\u0163"},
 };
 
 constexpr const char16_t* kRightToLeftTags[] = {u"ara", u"per"};
@@ -29,14 +29,17 @@ constexpr const char16_t* kRightToLeftTags[] = {u"ara", u"per"};
 constexpr char16_t kRightToLeftEmbedding = u'\u202B';
 constexpr char16_t kPopDirectionalFormatting = u'\u202C';
 
+// Every text of every pack passes here, so the tag is compared unit by unit.
 bool isTag(const StrBuffer& tag, const char16_t* name) {
-  return tag.length() == 3 && tag.regionMatches(0, name, 0, 3);
+  return tag.length() == 3 && tag.charAt(0) == name[0] && tag.charAt(1) == name[1] &&
+         tag.charAt(2) == name[2];
 }
 
 // A letter of the Hebrew or Arabic scripts (blocks, supplements, presentation forms), with the
 // joiners that sit inside Persian words. Arabic-Indic digits and the Arabic comma are not
 // letters: they take their direction from what surrounds them.
 bool isRightToLeftLetter(char16_t unit) {
+  if (unit < 0x0590) return false;
   if ((unit >= 0x0660 && unit <= 0x0669) || (unit >= 0x06F0 && unit <= 0x06F9) || unit == 0x060C) {
     return false;
   }
@@ -46,21 +49,14 @@ bool isRightToLeftLetter(char16_t unit) {
 
 bool isLineBreak(char16_t unit) { return unit == u'\r' || unit == u'\n'; }
 
-void replaceLettersForOldSystems(const StrBuffer& tag, StrBuffer& text) {
-  for (const LetterForOldSystems& rule : kLettersForOldSystems) {
-    if (!isTag(tag, rule.tag)) continue;
-    char16_t* units = text.data();
-    for (std::uint32_t i = 0; i < text.length(); ++i) {
-      if (units[i] == rule.letter) units[i] = rule.replacement;
+void replaceLetters(const LettersForOldSystems& rule, StrBuffer& text) {
+  char16_t* units = text.data();
+  for (std::uint32_t i = 0; i < text.length(); ++i) {
+    if (units[i] < 0x0100) continue;  // none of the letters is Latin-1
+    for (std::uint32_t k = 0; rule.letters[k] != 0; ++k) {
+      if (units[i] == rule.letters[k]) units[i] = rule.replacements[k];
     }
   }
-}
-
-bool usesOldSystemLetters(const StrBuffer& tag) {
-  for (const LetterForOldSystems& rule : kLettersForOldSystems) {
-    if (isTag(tag, rule.tag)) return true;
-  }
-  return false;
 }
 
 bool isRightToLeftTag(const StrBuffer& tag) {
@@ -128,7 +124,11 @@ Owned<StrBuffer> embedRightToLeftLines(Owned<StrBuffer> text) {
 }  // namespace
 
 Owned<StrBuffer> textForSystem(const StrBuffer& tag, Owned<StrBuffer> text) {
-  if (usesOldSystemLetters(tag) && isOlderThanVista()) replaceLettersForOldSystems(tag, *text);
+  for (const LettersForOldSystems& rule : kLettersForOldSystems) {
+    if (!isTag(tag, rule.tag)) continue;
+    if (isOlderThanVista()) replaceLetters(rule, *text);
+    return text;
+  }
   if (isRightToLeftTag(tag)) return embedRightToLeftLines(std::move(text));
   return text;
 }
