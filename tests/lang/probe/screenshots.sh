@@ -35,7 +35,7 @@ for shot in "${shots[@]}"; do
   # shellcheck disable=SC2086
   coproc probe_run { bash "$root/scripts/wine-run.sh" "$probe" $args 2>/dev/null; }
   if read -r -t 120 line <&"${probe_run[0]}" && [ "${line%$'\r'}" = ready ]; then
-    xwd -root -silent | convert xwd:- -trim +repage "png:$out/$name.png"
+    xwd -root -silent | convert xwd:- -trim +repage -strip "png:$out/$name.png"
     echo "screenshots: $out/$name.png"
   else
     echo "screenshots: the probe did not show $name" >&2
