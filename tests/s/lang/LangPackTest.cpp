@@ -5,7 +5,6 @@
 
 #include "s/col/_array/NumberArray.h"
 #include "s/lang/Lang.h"
-#include "s/lang/SystemLanguage.h"
 #include "s/thread/Pool.h"
 #include "s/xml/Node.h"
 #include "support/LangDocument.h"
