@@ -1,5 +1,6 @@
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs windows.h before it.
+#include <shellapi.h>
 
 #include "s/gui/Box.h"
 #include "s/gui/win/MessageParams.h"

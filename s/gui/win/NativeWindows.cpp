@@ -1,7 +1,8 @@
 #include "s/gui/win/NativeWindows.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs windows.h before it.
+#include <shellapi.h>
 
 #include "s/gui/IComponent.h"
 #include "s/gui/win/MessageParams.h"
