@@ -1,6 +1,6 @@
-# The heap editor. Its text rewrite is pure and tested in both builds; the whole operation is
-# tested on the host against the in-memory registry and a settable platform, and on Windows
-# against the Wine prefix's registry.
+# The heap editor, and apply and undo on top of it. The text rewrite is pure and tested in both
+# builds; the whole operation is tested on the host against the in-memory registry and a
+# settable platform, and on Windows against the Wine prefix's registry.
 file(GLOB app_tests_portable CONFIGURE_DEPENDS "${CMAKE_CURRENT_LIST_DIR}/*.cpp")
 if(WIN32)
   file(GLOB app_tests_platform CONFIGURE_DEPENDS "${CMAKE_CURRENT_LIST_DIR}/win/*.cpp")
@@ -11,6 +11,9 @@ add_executable(app_tests main.cpp ${app_tests_portable} ${app_tests_platform})
 target_include_directories(app_tests PRIVATE "${VEXO_TEST_INCLUDE}" "${CMAKE_CURRENT_SOURCE_DIR}")
 target_link_libraries(app_tests PRIVATE app_core)
 add_test(NAME app_tests COMMAND app_tests)
+# The answers of apply and undo are checked in the program's own languages.
+include("${CMAKE_SOURCE_DIR}/cmake/EmbedFile.cmake")
+vexo_embed_file(app_tests "${CMAKE_SOURCE_DIR}/resources/lang/lang.xml" embedded langDocument)
 
 if(WIN32)
   target_compile_definitions(app_tests PRIVATE DOCTEST_CONFIG_NO_MULTITHREADING)
