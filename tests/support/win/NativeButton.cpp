@@ -21,10 +21,11 @@ void NativeButton::reset() {
   resetLeaf();
   subclass_.detach();
   clicked = 0;
+  clickWParam = 0;
+  clickLParam = 0;
   posted = 0;
-  lastMessage = 0;
-  lastWParam = 0;
-  lastLParam = 0;
+  for (auto& count : received_) count = 0;
+  for (auto& lParam : lastLParam_) lParam = 0;
   answer = 0;
 }
 
@@ -37,11 +38,12 @@ s::gui::NativeWindow NativeButton::createNativeWindow(s::gui::NativeWindow paren
 
 bool NativeButton::preHandle(std::intptr_t* result, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam) {
-  if (message >= s::gui::PrivateMessage::kReflectedColour && message <= 32787) {
-    lastMessage = message;
-    lastWParam = wParam;
-    lastLParam = lParam;
+  if (message >= kFirst && message <= kLast) {
+    ++received_[message - kFirst];
+    lastLParam_[message - kFirst] = lParam;
     if (message == s::gui::PrivateMessage::kReflectedClicked) {
+      clickWParam = wParam;
+      clickLParam = lParam;
       ++clicked;
       *result = 0;
     } else {

@@ -85,9 +85,11 @@ DWORD WINAPI TestWindow::run(void* self) {
       nullptr, nullptr, static_cast<s::gui::IMessageHook*>(&test->root_));
   test->window_ = window;
   if (window != nullptr) {
-    ShowWindow(window, SW_SHOW);
+    // Above other tests' windows, so that real clicks land here; never taking the foreground
+    // from a test that watches it.
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
     UpdateWindow(window);
-    SetForegroundWindow(window);
   }
   SetEvent(test->ready_);
   if (window == nullptr) return 1;
