@@ -5,7 +5,7 @@
 //                                    puts the access list back
 //   program_helper release           ends the hold
 //   program_helper minimize PID      minimises the visible top-level windows of process PID
-//   program_helper state PID         prints "iconic=0|1 foreground=0|1" of its main window
+//   program_helper state PID         prints "iconic=0|1 foreground=0|1" of its titled window
 // Only the holding process can put the list back: it keeps the handle it opened with WRITE_DAC
 // before the list changed.
 #include <windows.h>
@@ -56,13 +56,13 @@ struct Search {
   HWND found;
 };
 
-// The first visible, titled, unowned top-level window of the process.
+// The first visible, titled top-level window of the process (the toolkit's windows have a
+// hidden owner, so ownership does not tell).
 BOOL CALLBACK findMain(HWND hwnd, LPARAM param) {
   auto* search = reinterpret_cast<Search*>(param);
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != search->pid || GetWindow(hwnd, GW_OWNER) != nullptr || !IsWindowVisible(hwnd) ||
-      GetWindowTextLengthW(hwnd) == 0) {
+  if (pid != search->pid || !IsWindowVisible(hwnd) || GetWindowTextLengthW(hwnd) == 0) {
     return TRUE;
   }
   search->found = hwnd;
@@ -79,6 +79,8 @@ int minimize(const wchar_t* pidText) {
   HWND window = mainWindowOf(pidText);
   if (window == nullptr) return 1;
   ShowWindow(window, SW_MINIMIZE);
+  // The window's own thread carries the change out.
+  for (int i = 0; i < 100 && !IsIconic(window); ++i) Sleep(20);
   return IsIconic(window) ? 0 : 1;
 }
 
