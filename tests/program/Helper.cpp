@@ -6,6 +6,9 @@
 //   program_helper release           ends the hold
 //   program_helper minimize PID      minimises the visible top-level windows of process PID
 //   program_helper state PID         prints "iconic=0|1 foreground=0|1" of its titled window
+//   program_helper client PID        prints "WIDTHxHEIGHT", the client size of that window
+//   program_helper middle PID X Y    a middle-button click at client point (X, Y) of it
+//   program_helper record FILE TEXT  appends TEXT and a line end to FILE (a stand-in browser)
 // Only the holding process can put the list back: it keeps the handle it opened with WRITE_DAC
 // before the list changed.
 #include <windows.h>
@@ -92,6 +95,38 @@ int state(const wchar_t* pidText) {
   return 0;
 }
 
+int clientSize(const wchar_t* pidText) {
+  HWND window = mainWindowOf(pidText);
+  RECT client{};
+  if (window == nullptr || !GetClientRect(window, &client)) return 1;
+  std::printf("%ldx%ld\n", client.right, client.bottom);
+  return 0;
+}
+
+int middleClick(const wchar_t* pidText, const wchar_t* x, const wchar_t* y) {
+  HWND window = mainWindowOf(pidText);
+  if (window == nullptr) return 1;
+  const LPARAM at = MAKELPARAM(std::wcstol(x, nullptr, 10), std::wcstol(y, nullptr, 10));
+  PostMessageW(window, WM_MBUTTONDOWN, MK_MBUTTON, at);
+  PostMessageW(window, WM_MBUTTONUP, 0, at);
+  return 0;
+}
+
+int record(const wchar_t* path, const wchar_t* text) {
+  HANDLE file = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return 1;
+  char utf8[4096];
+  int bytes = WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8 - 1, nullptr, nullptr);
+  if (bytes > 0) {
+    utf8[bytes - 1] = '\n';
+    DWORD written = 0;
+    WriteFile(file, utf8, static_cast<DWORD>(bytes), &written, nullptr);
+  }
+  CloseHandle(file);
+  return bytes > 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -99,7 +134,10 @@ int wmain(int argc, wchar_t** argv) {
   if (argc == 2 && std::wcscmp(argv[1], L"release") == 0) return releaseHold();
   if (argc == 3 && std::wcscmp(argv[1], L"minimize") == 0) return minimize(argv[2]);
   if (argc == 3 && std::wcscmp(argv[1], L"state") == 0) return state(argv[2]);
+  if (argc == 3 && std::wcscmp(argv[1], L"client") == 0) return clientSize(argv[2]);
+  if (argc == 5 && std::wcscmp(argv[1], L"middle") == 0) return middleClick(argv[2], argv[3], argv[4]);
+  if (argc == 4 && std::wcscmp(argv[1], L"record") == 0) return record(argv[2], argv[3]);
   std::fwprintf(stderr, L"usage: program_helper hold KEY MARKER | release | minimize PID | "
-                        L"state PID\n");
+                        L"state PID | client PID | middle PID X Y | record FILE TEXT\n");
   return 2;
 }

@@ -10,7 +10,8 @@ if(WIN32)
   target_link_options(program_helper PRIVATE -municode)
 
   set(program_e2e_locks "vexo_desktop;vexo_heap_registry")
-  foreach(script apply_restart_undo failures language view_options second_copy command_line)
+  foreach(script apply_restart_undo failures language view_options second_copy command_line
+                 web_pages)
     add_test(NAME program_${script}
              COMMAND bash "${program_tests_dir}/e2e/${script}.sh" $<TARGET_FILE:e2e_driver>
                      $<TARGET_FILE:VexoOmbrel> $<TARGET_FILE:program_helper>)

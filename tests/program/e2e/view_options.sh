@@ -23,6 +23,11 @@ reg-expect key="$view" name=EasyDrag type=REG_DWORD number=0
 reg-expect key="$view" name=OnMClick type=REG_SZ text=DoNothing
 STEPS
 
+# The menu bar's empty part, between the bar and the buttons: the window itself takes it.
+"$wine_run" "$helper" middle "$pid" 110 40
+sleep 1
+drive expect pid="$pid" visible=1 >/dev/null || fail "a middle click closed the window"
+
 step "they stay off after a restart"
 close_program
 start_program
@@ -48,4 +53,8 @@ view_menu=$(drive menu-items pid="$pid" at="$view_at")
 checked_in "$view_menu" "Keep on Top" 1
 checked_in "$view_menu" "Easy Drag" 1
 checked_in "$view_menu" "Close By Mouse-Wheel Click" 1
-close_program
+
+step "a middle click closes the window"
+"$wine_run" "$helper" middle "$pid" 110 40
+drive wait-exit pid="$pid" timeout=15000 >/dev/null || fail "a middle click did not close the window"
+forget_pid "$pid"
