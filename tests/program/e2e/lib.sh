@@ -177,3 +177,5 @@ release_key() {
 }
 # A Unix path as a Windows program of the prefix sees it.
 winepath_of() { echo "Z:${1//\//\\}"; }
+# A text as the driver reads it back: its escapes (\t, \n, ...) start with a backslash.
+driver_text() { printf '%s' "${1//\\/\\\\}"; }

@@ -10,7 +10,7 @@ pages="$work/pages.txt"
 restore_browser() { put_value "$https_command" "" "$saved_browser"; }
 trap 'rc=$?; restore_browser; (exit $rc); cleanup' EXIT
 drive reg-set key="$https_command" name= type=REG_SZ \
-  text="\"$(winepath_of "$helper")\" record \"$(winepath_of "$pages")\" \"%1\"" >/dev/null
+  text="$(driver_text "\"$(winepath_of "$helper")\" record \"$(winepath_of "$pages")\" \"%1\"")" >/dev/null
 
 # Waits until the browser was asked for ADDRESS, the last page asked for.
 opened() {  # ADDRESS WHAT
