@@ -4,9 +4,10 @@
 #   source lib.sh DRIVER.exe PROGRAM.exe [HELPER.exe]
 set -euo pipefail
 program_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
-driver=$1
-program=$2
-helper=${3:-}
+absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
+driver=$(absolute "$1")
+program=$(absolute "$2")
+helper=${3:+$(absolute "$3")}
 wine_run="$program_root/scripts/wine-run.sh"
 test_name=$(basename "$0" .sh)
 export LC_ALL=C.UTF-8
@@ -108,12 +109,27 @@ forget_pid() {
   pids=("${kept[@]+"${kept[@]}"}")
 }
 
+# The items of the menu the title at AT opens. The driver closes the menu with Escape; when the
+# menu is gone before the key's release reaches it, the driver reports a failure although the
+# listing is whole: that one is read again.
+items_at() {  # AT [TIMEOUT]
+  local out attempt
+  for attempt in 1 2 3; do
+    if out=$(drive menu-items pid="$pid" at="$1" timeout="${2:-10000}" 2>&1); then
+      printf '%s\n' "$out"
+      return 0
+    fi
+    grep -q "the key could not be posted" <<<"$out" || return 1
+  done
+  return 1
+}
+
 # The title of the drawn menu bar whose pop-up holds ITEM, found as a user finds it: by
 # clicking along the bar. Prints the point (client coordinates of the window).
 title_at() {  # ITEM
   local x items
   for x in 12 30 48 66 84 102 120 138 156 174 192 210; do
-    items=$(drive menu-items pid="$pid" at=$x,9 timeout=700 2>/dev/null) || continue
+    items=$(items_at $x,9 700) || continue
     if grep -qF "text=\"$1\"" <<<"$items"; then
       echo "$x,9"
       return 0
@@ -124,11 +140,12 @@ title_at() {  # ITEM
 # Opens the menu that holds ITEM by its title and chooses ITEM.
 choose() {  # ITEM [TITLE_POINT]
   local at=${2:-$(title_at "$1")}
-  drive menu pid="$pid" at="$at" item="$1" >/dev/null || fail "could not choose \"$1\""
+  # By mouse: a menu chooses on the button's release, so nothing is sent after it has gone.
+  drive menu pid="$pid" at="$at" item="$1" by=mouse >/dev/null || fail "could not choose \"$1\""
 }
 # The items of the menu that holds ITEM, as the driver lists them.
 menu_of() {  # ITEM
-  drive menu-items pid="$pid" at="$(title_at "$1")"
+  items_at "$(title_at "$1")"
 }
 checked_in() {  # LISTING ITEM 0|1
   grep -qF "text=\"$2\"" <<<"$1" || fail "no item \"$2\" in: $1"

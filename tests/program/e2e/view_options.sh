@@ -13,7 +13,7 @@ choose "Keep on Top" "$view_at"
 drive expect pid="$pid" topmost=0 >/dev/null || fail "still kept on top"
 choose "Easy Drag" "$view_at"
 choose "Close By Mouse-Wheel Click" "$view_at"
-view_menu=$(drive menu-items pid="$pid" at="$view_at")
+view_menu=$(items_at "$view_at")
 checked_in "$view_menu" "Keep on Top" 0
 checked_in "$view_menu" "Easy Drag" 0
 checked_in "$view_menu" "Close By Mouse-Wheel Click" 0
@@ -32,7 +32,7 @@ step "they stay off after a restart"
 close_program
 start_program
 drive expect pid="$pid" topmost=0 >/dev/null || fail "kept on top after the restart"
-view_menu=$(drive menu-items pid="$pid" at="$view_at")
+view_menu=$(items_at "$view_at")
 checked_in "$view_menu" "Keep on Top" 0
 checked_in "$view_menu" "Easy Drag" 0
 checked_in "$view_menu" "Close By Mouse-Wheel Click" 0
@@ -49,7 +49,7 @@ reg-expect key="$view" name=OnMClick type=REG_SZ text=Close
 STEPS
 close_program
 start_program
-view_menu=$(drive menu-items pid="$pid" at="$view_at")
+view_menu=$(items_at "$view_at")
 checked_in "$view_menu" "Keep on Top" 1
 checked_in "$view_menu" "Easy Drag" 1
 checked_in "$view_menu" "Close By Mouse-Wheel Click" 1
