@@ -17,8 +17,8 @@ caption=${name%.*}
 subsystems='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\SubSystems'
 memory='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Memory Management'
 stock_windows='%SystemRoot%\system32\csrss.exe ObjectDirectory=\Windows SharedSection=1024,3072,512 Windows=On SubSystemType=Windows ServerDll=basesrv,1 ServerDll=winsrv:UserServerDllInitialization,3 ServerDll=winsrv:ConServerDllInitialization,2 ProfileControl=Off MaxRequestThreads=16'
-# The messages are checked in English.
-export LC_ALL=C
+# The messages are checked in English; UTF-8 keeps any other text (a path) whole on its way in.
+export LC_ALL=C.UTF-8
 pid=
 work=$(mktemp -d)
 

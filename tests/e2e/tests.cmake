@@ -42,7 +42,7 @@ if(WIN32)
   # windows, so they need a display (scripts/test.sh gives one); the stand-in's registry work
   # stays under a key of each test's own, except for the demonstration, which plays the run
   # command's part on the real heap values.
-  foreach(script buttons menus screenshot input_send driver_checks)
+  foreach(script buttons menus screenshot input_send driver_checks keys_popups)
     add_test(NAME e2e_standin_${script}
              COMMAND bash "${e2e_dir}/standin_${script}.sh" $<TARGET_FILE:e2e_driver>
                      $<TARGET_FILE:e2e_standin>)

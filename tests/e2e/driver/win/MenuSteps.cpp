@@ -27,8 +27,7 @@ int openMenu(const Step& step, Context& context, DWORD timeout, InputMode mode, 
              std::string* error) {
   HWND top = nullptr;
   HWND control = nullptr;
-  int found = findTop(step, context, timeout, &top, error);
-  if (found == kOk) found = findControl(step, top, timeout, &control, error);
+  int found = findTopAndControl(step, context, timeout, &top, &control, error);
   if (found != kOk) return found;
   int x = 0;
   int y = 0;

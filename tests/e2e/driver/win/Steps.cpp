@@ -94,6 +94,13 @@ int findControl(const Step& step, HWND top, DWORD timeoutMs, HWND* control, std:
   return kOk;
 }
 
+int findTopAndControl(const Step& step, Context& context, DWORD timeoutMs, HWND* top, HWND* control,
+                      std::string* error) {
+  *control = nullptr;
+  int found = findTop(step, context, timeoutMs, top, error);
+  return found == kOk ? findControl(step, *top, timeoutMs, control, error) : found;
+}
+
 int stepProcess(const Step& step, Context& context, DWORD* pid, std::string* error) {
   std::int64_t number = 0;
   if (!step.integer("pid", 0, &number, error)) return kUsage;

@@ -34,6 +34,9 @@ DWORD timeoutOf(const Step& step, const Context& context, std::string* error, bo
 int findTop(const Step& step, Context& context, DWORD timeoutMs, HWND* top, std::string* error);
 // The control a step names inside top, waited for; null when it names none.
 int findControl(const Step& step, HWND top, DWORD timeoutMs, HWND* control, std::string* error);
+// Both: the window, then the control in it (null when the step names none).
+int findTopAndControl(const Step& step, Context& context, DWORD timeoutMs, HWND* top, HWND* control,
+                      std::string* error);
 // The process a step means: pid=, exe= (the first such process), the current one.
 int stepProcess(const Step& step, Context& context, DWORD* pid, std::string* error);
 

@@ -255,23 +255,12 @@ std::string milliseconds(double value) {
   return text;
 }
 
-double secondsNow() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER value;
-    QueryPerformanceFrequency(&value);
-    return value;
-  }();
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // One start: from CreateProcess to the first visible window of the new process; then the
 // window is closed and the process waited for, so runs never overlap.
 bool timeOneLaunch(const std::wstring& exe, const std::wstring& windowClass, DWORD timeoutMs,
                    double* ms, std::string* error) {
   Process process;
-  double begin = secondsNow();
+  double begin = preciseMs();
   if (!process.start(exe, L"", error)) return false;
   HWND window = nullptr;
   unsigned long long end = nowMs() + timeoutMs;
@@ -287,7 +276,7 @@ bool timeOneLaunch(const std::wstring& exe, const std::wstring& windowClass, DWO
     }
     Sleep(1);
   }
-  *ms = (secondsNow() - begin) * 1000.0;
+  *ms = preciseMs() - begin;
   PostMessageW(window, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.handle(), timeoutMs) != WAIT_OBJECT_0) {
     killProcess(process.pid());

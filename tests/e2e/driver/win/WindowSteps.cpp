@@ -133,8 +133,7 @@ int info(const Step& step, Context& context, DWORD timeout, bool list, std::stri
   if (!step.onlyKeys({E2E_WINDOW_KEYS, E2E_CONTROL_KEYS, "timeout"}, error)) return kUsage;
   HWND top = nullptr;
   HWND control = nullptr;
-  int found = findTop(step, context, timeout, &top, error);
-  if (found == kOk) found = findControl(step, top, timeout, &control, error);
+  int found = findTopAndControl(step, context, timeout, &top, &control, error);
   if (found != kOk) return found;
   if (!list) {
     say(control != nullptr ? "control " + describeWindow(control, top)
@@ -152,8 +151,7 @@ int readText(const Step& step, Context& context, DWORD timeout, std::string* err
   if (!step.onlyKeys({E2E_WINDOW_KEYS, E2E_CONTROL_KEYS, "timeout"}, error)) return kUsage;
   HWND top = nullptr;
   HWND control = nullptr;
-  int found = findTop(step, context, timeout, &top, error);
-  if (found == kOk) found = findControl(step, top, timeout, &control, error);
+  int found = findTopAndControl(step, context, timeout, &top, &control, error);
   if (found == kOk) say(escapeText(windowText(control != nullptr ? control : top)));
   return found;
 }
@@ -178,8 +176,7 @@ int expect(const Step& step, Context& context, DWORD timeout, std::string* error
   }
   HWND top = nullptr;
   HWND control = nullptr;
-  int found = findTop(step, context, timeout, &top, error);
-  if (found == kOk) found = findControl(step, top, timeout, &control, error);
+  int found = findTopAndControl(step, context, timeout, &top, &control, error);
   if (found != kOk) return found;
   HWND subject = control != nullptr ? control : top;
 
@@ -221,8 +218,7 @@ int click(const Step& step, Context& context, DWORD timeout, std::string* error)
   if (!inputModeOf(step, context.input, &mode, error)) return kUsage;
   HWND top = nullptr;
   HWND control = nullptr;
-  int found = findTop(step, context, timeout, &top, error);
-  if (found == kOk) found = findControl(step, top, timeout, &control, error);
+  int found = findTopAndControl(step, context, timeout, &top, &control, error);
   if (found != kOk) return found;
   POINT screen{};
   if (!clickPoint(step, top, control, &screen, error)) return kUsage;
@@ -249,8 +245,7 @@ int key(const Step& step, Context& context, DWORD timeout, std::string* error) {
   if (!step.integer("times", 1, &times, error) || times < 1 || times > 100) return kUsage;
   HWND top = nullptr;
   HWND control = nullptr;
-  int found = findTop(step, context, timeout, &top, error);
-  if (found == kOk) found = findControl(step, top, timeout, &control, error);
+  int found = findTopAndControl(step, context, timeout, &top, &control, error);
   if (found != kOk) return found;
   HWND target = control;
   if (target == nullptr) {
@@ -300,8 +295,7 @@ int screenshot(const Step& step, Context& context, DWORD timeout, std::string* e
   }
   HWND top = nullptr;
   HWND control = nullptr;
-  int found = findTop(step, context, timeout, &top, error);
-  if (found == kOk) found = findControl(step, top, timeout, &control, error);
+  int found = findTopAndControl(step, context, timeout, &top, &control, error);
   if (found != kOk) return found;
   HWND subject = control != nullptr ? control : top;
   RECT rect{};

@@ -199,21 +199,7 @@ std::vector<DWORD> processesNamed(const std::u16string& exe) {
   return pids;
 }
 
-std::u16string exeOfProcess(DWORD pid) {
-  std::u16string name;
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return name;
-  PROCESSENTRY32W entry;
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Process32FirstW(snapshot, &entry); more;
-       more = Process32NextW(snapshot, &entry)) {
-    if (entry.th32ProcessID == pid) name = baseName(narrow(entry.szExeFile));
-  }
-  CloseHandle(snapshot);
-  return name;
-}
-
-unsigned long long nowMs() {
+double preciseMs() {
   static LARGE_INTEGER frequency = [] {
     LARGE_INTEGER value;
     QueryPerformanceFrequency(&value);
@@ -221,8 +207,7 @@ unsigned long long nowMs() {
   }();
   LARGE_INTEGER counter;
   QueryPerformanceCounter(&counter);
-  return static_cast<unsigned long long>(counter.QuadPart) * 1000ull /
-         static_cast<unsigned long long>(frequency.QuadPart);
+  return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
 std::string handleText(HWND hwnd) {

@@ -55,11 +55,12 @@ std::vector<HWND> controlsNow(HWND top, const ControlQuery& query);
 std::u16string windowText(HWND hwnd);
 std::u16string classOf(HWND hwnd);
 DWORD processOf(HWND hwnd);
-std::u16string exeOfProcess(DWORD pid);
 std::vector<DWORD> processesNamed(const std::u16string& exe);
 
-// Milliseconds since an arbitrary start, for bounded waits.
-unsigned long long nowMs();
+// Milliseconds since an arbitrary start, from the performance counter: whole ones for bounded
+// waits, fractions for timing.
+double preciseMs();
+inline unsigned long long nowMs() { return static_cast<unsigned long long>(preciseMs()); }
 
 // Calls ready every 20 ms until it answers true or timeoutMs pass; true when it did.
 template <typename Ready>
