@@ -88,33 +88,56 @@ bool writeAndVerify(RegDir& key, const char16_t* name, std::uint32_t type, const
   return false;
 }
 
+// Where the clause's numbers sit in the value, and the numbers as written.
+struct Clause {
+  bool ok = false;
+  std::uint32_t start = 0;
+  std::uint32_t end = 0;
+  Owned<s::str::strarray::StrArray> pieces;
+};
+
+Clause findClause(const StrBuffer& value) {
+  Clause clause;
+  std::uint32_t position = 0;
+  if (value.isEmpty() || !value.findIgnoreCase(kClause, &position, 0)) return clause;
+  clause.start = position + kClauseLength;
+  // Only a space ends the clause; a tab belongs to the number list (and spoils it).
+  if (!value.indexOf(u' ', &clause.end, clause.start)) clause.end = value.length();
+  if (clause.end == clause.start) return clause;
+
+  Owned<StrBuffer> numbers = value.substring(clause.start, clause.end);
+  clause.pieces = numbers->split(u',');
+  if (clause.pieces->count() != 3) return clause;
+  for (std::uint32_t i = 0; i < 3; ++i) {
+    if (!isInt32(*clause.pieces->at(i))) return clause;
+  }
+  clause.ok = true;
+  return clause;
+}
+
 }  // namespace
 
 SharedSectionRewrite RewriteSharedSection(const StrBuffer& value, std::int32_t newSecond) {
   SharedSectionRewrite result;
-  std::uint32_t position = 0;
-  if (value.isEmpty() || !value.findIgnoreCase(kClause, &position, 0)) return result;
-  std::uint32_t start = position + kClauseLength;
-  std::uint32_t end = value.length();
-  // Only a space ends the clause; a tab belongs to the number list (and spoils it).
-  if (!value.indexOf(u' ', &end, start)) end = value.length();
-  if (end == start) return result;
-
-  Owned<StrBuffer> numbers = value.substring(start, end);
-  Owned<s::str::strarray::StrArray> pieces = numbers->split(u',');
-  if (pieces->count() != 3) return result;
-  for (std::uint32_t i = 0; i < 3; ++i) {
-    if (!isInt32(*pieces->at(i))) return result;
-  }
-
-  result.oldSecond = pieces->at(1)->toInt32();
-  result.newValue = value.substring(0, start);
-  result.newValue->appendStr(*pieces->at(0))
+  Clause clause = findClause(value);
+  if (!clause.ok) return result;
+  result.oldSecond = clause.pieces->at(1)->toInt32();
+  result.newValue = value.substring(0, clause.start);
+  result.newValue->appendStr(*clause.pieces->at(0))
       .appendChar(u',')
       .appendInt32(newSecond)
       .appendChar(u',')
-      .appendStr(*pieces->at(2))
-      .appendUnits(value.data() + end, value.length() - end);
+      .appendStr(*clause.pieces->at(2))
+      .appendUnits(value.data() + clause.end, value.length() - clause.end);
+  result.ok = true;
+  return result;
+}
+
+SharedSectionNumbers ReadSharedSection(const StrBuffer& value) {
+  SharedSectionNumbers result;
+  Clause clause = findClause(value);
+  if (!clause.ok) return result;
+  for (std::uint32_t i = 0; i < 3; ++i) result.numbers[i] = clause.pieces->at(i)->toInt32();
   result.ok = true;
   return result;
 }
@@ -137,7 +160,16 @@ HeapChangeOutcome SetDesktopHeap(std::int32_t newSessionViewSize, std::int32_t n
     return outcome;
   }
 
-  Owned<RegDir> subSystems = s::reg::OpenRegDir(s::reg::kHkeyLocalMachine, kSubSystemsPath);
+  Owned<RegDir> subSystems = s::thread::obtain<RegDir>();
+  NtStatus opened = subSystems->open(s::reg::kHkeyLocalMachine, kSubSystemsPath);
+  if (opened == NtStatus::kAccessDenied) {
+    // The key is there but not ours to write: without administrator rights it is readable
+    // only, so this is a write that cannot happen, not a value we cannot use.
+    outcome.result = HeapChangeResult::kWriteFailed;
+    outcome.failedValue = kWindowsValue;
+    outcome.status = opened;
+    return outcome;
+  }
   ValueSnapshot oldWindows = snapshotOf(*subSystems, kWindowsValue);
   Owned<StrBuffer> windows = newStr(subSystems->getString(kWindowsValue, u"", nullptr, false));
   if (!oldWindows.present ||

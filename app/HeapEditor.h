@@ -31,6 +31,14 @@ struct SharedSectionRewrite {
 SharedSectionRewrite RewriteSharedSection(const s::str::strbuffer::StrBuffer& value,
                                           std::int32_t newSecond);
 
+// The three numbers of the clause RewriteSharedSection would change; ok false when it would
+// refuse the value.
+struct SharedSectionNumbers {
+  bool ok = false;
+  std::int32_t numbers[3] = {};
+};
+SharedSectionNumbers ReadSharedSection(const s::str::strbuffer::StrBuffer& value);
+
 // True when the machine has more than 480 MiB of physical memory.
 bool HasEnoughMemory();
 
@@ -43,6 +51,7 @@ enum class HeapChangeResult {
   kWindowsValueUnreadable,
   // `Windows` has no "SharedSection=" clause with three integers.
   kNoUsableSharedSection,
+  // A write failed, or a key could not be opened for writing (no administrator rights).
   kWriteFailed,
 };
 

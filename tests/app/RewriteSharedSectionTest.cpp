@@ -77,5 +77,27 @@ TEST_CASE("a clause that cannot be understood is not rewritten") {
   for (const char16_t* value : values) {
     CAPTURE(narrow(value));
     CHECK_FALSE(RewriteSharedSection(*newStr(value), 9216).ok);
+    CHECK_FALSE(app::ReadSharedSection(*newStr(value)).ok);
+  }
+}
+
+TEST_CASE("the numbers read are those of the clause a rewrite would change") {
+  struct Case {
+    const char16_t* value;
+    std::int32_t numbers[3];
+  };
+  const Case cases[] = {
+      {u"csrss.exe SharedSection=1024,3072,512 Windows=On", {1024, 3072, 512}},
+      {u"SharedSection=1,2,3 SharedSection=4,5,6", {1, 2, 3}},
+      {u"SHAREDSECTION=,0010,-7,,2147483647,", {10, -7, 2147483647}},
+  };
+  for (const Case& c : cases) {
+    CAPTURE(narrow(c.value));
+    app::SharedSectionNumbers read = app::ReadSharedSection(*newStr(c.value));
+    REQUIRE(read.ok);
+    CHECK(read.numbers[0] == c.numbers[0]);
+    CHECK(read.numbers[1] == c.numbers[1]);
+    CHECK(read.numbers[2] == c.numbers[2]);
+    CHECK(RewriteSharedSection(*newStr(c.value), 0).oldSecond == c.numbers[1]);
   }
 }

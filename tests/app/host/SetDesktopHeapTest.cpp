@@ -11,57 +11,17 @@
 #include "s/reg/host/MemoryRegistry.h"
 #include "s/system/os/StaticObj.h"
 #include "s/system/os/host/HostPlatform.h"
+#include "support/host/HeapMachine.h"
 
 using app::HeapChangeResult;
 using s::reg::NtStatus;
 using s::reg::host::MemoryRegistry;
+using vexo_test::kMemory;
+using vexo_test::kStockXp;
+using vexo_test::kSubSystems;
+using vexo_test::Machine;
 
 namespace {
-
-constexpr const char16_t* kStockXp =
-    u"%SystemRoot%\\system32\\csrss.exe ObjectDirectory=\\Windows SharedSection=1024,3072,512 "
-    u"Windows=On SubSystemType=Windows ServerDll=basesrv,1 "
-    u"ServerDll=winsrv:UserServerDllInitialization,3 ServerDll=winsrv:ConServerDllInitialization,2 "
-    u"ProfileControl=Off MaxRequestThreads=16";
-constexpr const char16_t* kSubSystems =
-    u"\\Registry\\Machine\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\SubSystems";
-constexpr const char16_t* kMemory =
-    u"\\Registry\\Machine\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory "
-    u"Management";
-
-// A machine that passes both gates, with the stock Windows XP `Windows` value and no
-// SessionViewSize; everything back to defaults afterwards.
-struct Machine {
-  Machine() {
-    registry.clear();
-    s::system::os::host::resetPlatform();
-    seedWindows(s::reg::kRegExpandSz, kStockXp);
-    REQUIRE(s::reg::OpenRegDir(s::reg::kHkeyLocalMachine, app::kMemoryManagementPath)->create() ==
-            NtStatus::kSuccess);
-  }
-  ~Machine() {
-    registry.clear();
-    s::system::os::host::resetPlatform();
-  }
-  void seedWindows(std::uint32_t type, const char16_t* text) {
-    auto key = s::reg::OpenRegDir(s::reg::kHkeyLocalMachine, app::kSubSystemsPath);
-    auto units = static_cast<std::uint32_t>(std::char_traits<char16_t>::length(text));
-    REQUIRE(key->setValue(u"Windows", type, text, 2 * units + 2) == NtStatus::kSuccess);
-  }
-  void seedSessionViewSize(std::uint32_t type, const void* data, std::uint32_t size) {
-    auto key = s::reg::OpenRegDir(s::reg::kHkeyLocalMachine, app::kMemoryManagementPath);
-    REQUIRE(key->setValue(u"SessionViewSize", type, data, size) == NtStatus::kSuccess);
-  }
-  std::u16string windows(std::uint32_t* type = nullptr) {
-    std::vector<std::uint8_t> data;
-    if (!registry.readValue(kSubSystems, u"Windows", type, &data)) return u"<absent>";
-    return std::u16string(reinterpret_cast<const char16_t*>(data.data()), data.size() / 2);
-  }
-  bool sessionViewSize(std::uint32_t* type, std::vector<std::uint8_t>* data) {
-    return registry.readValue(kMemory, u"SessionViewSize", type, data);
-  }
-  MemoryRegistry& registry = MemoryRegistry::instance();
-};
 
 std::u16string withNul(const std::u16string& text) { return text + u'\0'; }
 
@@ -248,22 +208,25 @@ TEST_CASE("without write access nothing changes and the outcome names the failed
     CHECK(svs == 48);
     CHECK(machine.registry.dump() == before);
   }
-  SUBCASE("SubSystems read-only: opening it for full access fails, so Windows reads as empty") {
+  SUBCASE("SubSystems read-only: it does not open for writing, which is a failed write") {
     Machine machine;
     machine.registry.setKeyDenied(kSubSystems, true);
     std::u16string before = machine.registry.dump();
     std::int32_t svs = -1, heap = -1;
-    CHECK(app::SetDesktopHeap(96, 9216, svs, heap).result ==
-          HeapChangeResult::kWindowsValueUnreadable);
+    app::HeapChangeOutcome outcome = app::SetDesktopHeap(96, 9216, svs, heap);
+    CHECK(outcome.result == HeapChangeResult::kWriteFailed);
+    CHECK(std::u16string(outcome.failedValue) == u"Windows");
+    CHECK(outcome.status == NtStatus::kAccessDenied);
+    CHECK(outcome.restored);
     CHECK(machine.registry.dump() == before);
     CHECK(heap == -1);
   }
-  SUBCASE("no administrator: every write denied") {
+  SUBCASE("no administrator: every write denied, reported as a failed write") {
     Machine machine;
     machine.registry.setDenyWrites(true);
     std::u16string before = machine.registry.dump();
     std::int32_t svs = -1, heap = -1;
-    CHECK_FALSE(app::SetDesktopHeap(96, 9216, svs, heap).changed());
+    CHECK(app::SetDesktopHeap(96, 9216, svs, heap).result == HeapChangeResult::kWriteFailed);
     CHECK(machine.registry.dump() == before);
   }
 }

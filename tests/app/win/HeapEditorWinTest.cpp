@@ -92,12 +92,13 @@ TEST_CASE("without administrator rights nothing changes and the outcome says so"
     CHECK(outcome.restored);
     CHECK(heap == 3072);
   }
-  SUBCASE("SubSystems read-only: the key does not open for writing, so Windows is not read") {
+  SUBCASE("SubSystems read-only: the key does not open for writing, a failed write") {
     vexo_test::ReadOnlyKey readOnly(HKEY_LOCAL_MACHINE, kSubSystemsW);
     REQUIRE(readOnly.applied());
     std::int32_t svs = -1, heap = -1;
-    CHECK(app::SetDesktopHeap(96, 9216, svs, heap).result ==
-          HeapChangeResult::kWindowsValueUnreadable);
+    app::HeapChangeOutcome outcome = app::SetDesktopHeap(96, 9216, svs, heap);
+    CHECK(outcome.result == HeapChangeResult::kWriteFailed);
+    CHECK(outcome.status == s::reg::NtStatus::kAccessDenied);
     CHECK(heap == -1);
   }
   CHECK(readWin32(kSubSystemsW, L"Windows").bytes == stockWith(L"SharedSection=1024,3072,512"));

@@ -5,7 +5,6 @@
 
 #include "s/col/_array/NumberArray.h"
 #include "s/lang/Lang.h"
-#include "s/lang/SystemLanguage.h"
 #include "s/thread/Pool.h"
 #include "s/xml/Node.h"
 #include "support/LangDocument.h"
@@ -195,28 +194,6 @@ TEST_CASE("giving the localizer back gives its packs back to their pool") {
   CHECK(pack->textCount() == 0);
   CHECK(pack->tagName().isEmpty());
   CHECK(pack->engName().isEmpty());
-}
-
-TEST_CASE("addText follows the system's age for Venetian texts only") {
-  const bool older = s::lang::isOlderThanVista();
-  struct Case {
-    const char16_t* tag;
-    bool adjusted;
-  };
-  for (const Case& c :
-       {Case{u"vec", true}, Case{u"VEC", false}, Case{u"vecc", false}, Case{u"ita", false}}) {
-    auto pack = s::thread::obtain<LangPack>();
-    pack->tagName().setText(c.tag);
-    s::lang::addText(*pack, 42, u"\u019Aa \u019Aengua \u019A");
-    s::lang::addText(*pack, 43, u"x\u019Ay", 2);
-    REQUIRE(pack->textCount() == 2);
-    CHECK(pack->idAt(0) == 42);
-    std::u16string expected =
-        c.adjusted && older ? u"\u0142a \u0142engua \u0142" : u"\u019Aa \u019Aengua \u019A";
-    CHECK(std::u16string(pack->textAt(0).text()) == expected);
-    CHECK(std::u16string(pack->textAt(1).text()) ==
-          (c.adjusted && older ? u"x\u0142" : u"x\u019A"));
-  }
 }
 
 TEST_CASE(
