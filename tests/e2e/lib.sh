@@ -1,7 +1,9 @@
 # Shared by the end-to-end scripts (sourced): the driver under Wine, the stand-in started in a
 # registry area of the test's own, and cleanup on every path.
 #   source lib.sh DRIVER.exe STANDIN.exe
-set -euo pipefail
+set -Eeuo pipefail
+# A step that fails where the script does not look at its status names itself.
+trap 'e2e_status=$?; echo "FAIL: $(basename "$0") line $LINENO: $BASH_COMMAND (exit $e2e_status)" >&2' ERR
 e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 driver=$1
 standin=${2:-}

@@ -39,20 +39,20 @@ if(WIN32)
   endif()
 
   # The driver against the stand-in, each script a user's session of its own. They open
-  # windows, so they need a display (scripts/test.sh gives one); the stand-in's registry work
-  # stays under a key of each test's own, except for the demonstration, which plays the run
-  # command's part on the real heap values.
+  # windows, so they need a display (scripts/test.sh gives one) and, like every test that shows
+  # windows, the desktop to themselves (the foreground, the focus and the one cursor). The
+  # stand-in's registry work stays under a key of each test's own, except for the
+  # demonstration, which plays the run command's part on the real heap values.
   foreach(script buttons menus screenshot input_send driver_checks keys_popups)
     add_test(NAME e2e_standin_${script}
              COMMAND bash "${e2e_dir}/standin_${script}.sh" $<TARGET_FILE:e2e_driver>
                      $<TARGET_FILE:e2e_standin>)
-    set_tests_properties(e2e_standin_${script} PROPERTIES LABELS "e2e;emulated-slow" TIMEOUT 300)
+    set_tests_properties(e2e_standin_${script} PROPERTIES LABELS "e2e;emulated-slow" TIMEOUT 300
+                         RESOURCE_LOCK vexo_desktop)
   endforeach()
-  # Input through the system's queue lands wherever the one cursor is.
-  set_tests_properties(e2e_standin_input_send PROPERTIES RESOURCE_LOCK vexo_cursor)
   add_test(NAME e2e_demo_standin
            COMMAND bash "${e2e_dir}/demo_standin.sh" $<TARGET_FILE:e2e_driver>
                    $<TARGET_FILE:e2e_standin>)
   set_tests_properties(e2e_demo_standin PROPERTIES LABELS "e2e;emulated-slow" TIMEOUT 300
-                       RESOURCE_LOCK vexo_heap_registry)
+                       RESOURCE_LOCK "vexo_desktop;vexo_heap_registry")
 endif()
