@@ -57,6 +57,14 @@ if ! drive reg-get key="$subsystems" name=Windows >/dev/null 2>&1; then
   drive reg-set key="$memory" name=SessionViewSize type=REG_DWORD number=48 >/dev/null
 fi
 
+# Wine's own fonts (Tahoma for the texts, Marlett for the caption buttons) are found only in
+# the prefix's Fonts folder: without them the window falls back to other faces.
+fonts=$VEXO_WINEPREFIX/drive_c/windows/Fonts
+if [ -d /usr/share/wine/fonts ] && [ ! -f "$fonts/marlett.ttf" ]; then
+  mkdir -p "$fonts"
+  cp /usr/share/wine/fonts/*.ttf "$fonts/"
+fi
+
 # With no window manager nobody draws the frames unless Wine does it itself; in a user's
 # display the window manager's own frames are used.
 decorated='HKCU\Software\Wine\X11 Driver'

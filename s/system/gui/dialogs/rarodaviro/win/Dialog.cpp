@@ -182,8 +182,9 @@ void Dialog::build() {
   progressBox->alignMiddle();
   progressBox->setHorizontalMargins(2);
 
-  // 7, 8.
+  // 7, 8. The window is resizable: its status bar shows the grip.
   auto statusBar = obtain<StatusBar>();
+  statusBar->showSizeGrip(true);
   auto undoButton = obtain<Button>();
   undoButton->setLocalizer(localizer_);
   undoButton->setTextEntryId(kUndoEntry);
