@@ -15,9 +15,7 @@ HeapCommands::Answer answerOf(s::lang::Localizer& localizer, const HeapChangeRep
 
 }  // namespace
 
-HeapCommands::Answer HeapCommands::apply() {
-  return answerOf(localizer_, applyHeapChange(store_));
-}
+HeapCommands::Answer HeapCommands::apply() { return answerOf(localizer_, applyHeapChange(store_)); }
 
 HeapCommands::Answer HeapCommands::undo() { return answerOf(localizer_, undoHeapChange(store_)); }
 

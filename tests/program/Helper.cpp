@@ -135,9 +135,11 @@ int wmain(int argc, wchar_t** argv) {
   if (argc == 3 && std::wcscmp(argv[1], L"minimize") == 0) return minimize(argv[2]);
   if (argc == 3 && std::wcscmp(argv[1], L"state") == 0) return state(argv[2]);
   if (argc == 3 && std::wcscmp(argv[1], L"client") == 0) return clientSize(argv[2]);
-  if (argc == 5 && std::wcscmp(argv[1], L"middle") == 0) return middleClick(argv[2], argv[3], argv[4]);
+  if (argc == 5 && std::wcscmp(argv[1], L"middle") == 0)
+    return middleClick(argv[2], argv[3], argv[4]);
   if (argc == 4 && std::wcscmp(argv[1], L"record") == 0) return record(argv[2], argv[3]);
-  std::fwprintf(stderr, L"usage: program_helper hold KEY MARKER | release | minimize PID | "
-                        L"state PID | client PID | middle PID X Y | record FILE TEXT\n");
+  std::fwprintf(stderr,
+                L"usage: program_helper hold KEY MARKER | release | minimize PID | "
+                L"state PID | client PID | middle PID X Y | record FILE TEXT\n");
   return 2;
 }

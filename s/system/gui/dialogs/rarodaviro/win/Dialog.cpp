@@ -162,10 +162,10 @@ void Dialog::build() {
   auto viewMenu = obtain<PopupMenu>();
   viewMenu->setLocalizer(localizer_);
   viewMenu->setTitleEntryId(kViewMenuEntry);
-  viewMenu->addItem(newMenuItem(kKeepOnTopEntry, localizer_, kKeepOnTopCommand,
-                                binding_->getKeepOnTop()));
-  viewMenu->addItem(newMenuItem(kEasyDragEntry, localizer_, kEasyDragCommand,
-                                binding_->getEasyDrag()));
+  viewMenu->addItem(
+      newMenuItem(kKeepOnTopEntry, localizer_, kKeepOnTopCommand, binding_->getKeepOnTop()));
+  viewMenu->addItem(
+      newMenuItem(kEasyDragEntry, localizer_, kEasyDragCommand, binding_->getEasyDrag()));
   viewMenu->addItem(newMenuItem(kCloseByMiddleClickEntry, localizer_, kCloseByMiddleClickCommand,
                                 binding_->onMClickIsClose()));
 
@@ -242,8 +242,8 @@ void Dialog::build() {
   auto aboutMenu = obtain<PopupMenu>();
   aboutMenu->setLocalizer(localizer_);
   aboutMenu->setTitleEntryId(kAboutMenuEntry);
-  aboutMenu->addItem(newMenuItem(kVersionInformationEntry, localizer_, kVersionInformationCommand,
-                                 false));
+  aboutMenu->addItem(
+      newMenuItem(kVersionInformationEntry, localizer_, kVersionInformationCommand, false));
   aboutMenu->addItem(newSeparator());
   aboutMenu->addItem(newMenuItem(kSoftwarePageEntry, localizer_, kSoftwarePageCommand, false));
   aboutMenu->addItem(newMenuItem(kTellDevelopersEntry, localizer_, kTellDevelopersCommand, false));
@@ -301,10 +301,11 @@ void Dialog::buildLanguageMenu(PopupMenu& menu) {
                                      static_cast<std::int32_t>(i), false));
   }
   menu.addItem(newSeparator());
-  menu.addItem(newMenuItem(kTranslateEntry, localizer_, static_cast<std::int32_t>(languageCount_),
-                           false));
+  menu.addItem(
+      newMenuItem(kTranslateEntry, localizer_, static_cast<std::int32_t>(languageCount_), false));
   std::uint32_t current = 0;
-  if (localizer_->current() != nullptr && localizer_->indexOfPack(localizer_->current(), &current)) {
+  if (localizer_->current() != nullptr &&
+      localizer_->indexOfPack(localizer_->current(), &current)) {
     menu.radioCheckCommandId(static_cast<std::int32_t>(current));
   }
 }
