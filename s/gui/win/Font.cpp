@@ -120,6 +120,7 @@ bool Font::setSizeCode(std::int32_t code) {
   s::gui::FontSize size;
   if (!s::gui::fontSizeOfCode(code, &size)) return false;
   logFont_.lfWeight = size.weight;
+  explicit_ |= kSizeCode;
   if (!isExplicit(kHeight)) {
     logFont_.lfHeight = s::gui::fontHeightOfTenths(size.points * 10, screenPixelsPerInch());
     // A size means the face's own proportions.
@@ -201,12 +202,22 @@ void Font::copyFrom(const Font& other) {
 
 s::gui::win::FontSetting Font::setting() const {
   s::gui::win::FontSetting setting;
-  setting.setFont(handle());
+  if (hasExplicitShape()) setting.setFont(handle());
   if (isExplicit(kTextColour)) setting.setTextColour(textColour_);
   if (isExplicit(kSecondColour)) setting.setSecondColour(secondColour_);
   if (isExplicit(kMultiLine)) setting.setMultiLine(multiLine_);
   if (isExplicit(kEllipsis)) setting.setEllipsis(ellipsis_);
   return setting;
+}
+
+}  // namespace s::gui::win
+
+namespace s::gui::win {
+
+s::gui::win::FontSetting Font::settingOver(const s::gui::win::FontSetting& defaults) const {
+  s::gui::win::FontSetting result = setting().filledFrom(defaults);
+  if (result.font() == nullptr) result.setFont(handle());
+  return result;
 }
 
 }  // namespace s::gui::win

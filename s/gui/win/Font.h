@@ -33,8 +33,12 @@ class Font final : public s::base::IObject, public s::thread::IPoolable {
     kItalic = 1u << 7,
     kMultiLine = 1u << 8,
     kEllipsis = 1u << 9,
+    // A size code was applied.
+    kSizeCode = 1u << 10,
   };
 
+  static constexpr std::uint32_t kShape =
+      kHeight | kWidth | kWeight | kFace | kUnderline | kItalic | kSizeCode;
   static constexpr Colour kInitialColour = 0xEEEEEE;
 
   Font();
@@ -74,8 +78,14 @@ class Font final : public s::base::IObject, public s::thread::IPoolable {
   bool isExplicit(Property property) const { return (explicit_ & property) != 0; }
   // Takes over other's description, colours, flags and explicit marks.
   void copyFrom(const Font& other);
-  // What a drawer is handed: this font's GDI font, and the colours and flags set explicitly.
+  // Whether the face, size, weight or style was set (a size code counts).
+  bool hasExplicitShape() const { return (explicit_ & kShape) != 0; }
+  // What a drawer is handed: the colours and flags set explicitly, and this font's GDI font
+  // when its shape was set.
   s::gui::win::FontSetting setting() const;
+  // setting() completed by a drawer's defaults; a drawer without a font of its own gets this
+  // font's, so that a text never falls back to the device context's font.
+  s::gui::win::FontSetting settingOver(const s::gui::win::FontSetting& defaults) const;
 
   // The description every new font starts from (the theme's caption font or the defaults).
   static void initialLogFont(LOGFONTW* font);
