@@ -1,0 +1,145 @@
+#pragma once
+
+#include <doctest/doctest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+#include "s/gui/IComponent.h"
+#include "s/gui/events/IEventListener.h"
+#include "support/win/GuiObjectCount.h"
+
+// What the control tests share: where a control is on the screen, real mouse input through
+// the system's queue, hit tests, pixels read back from a window, and a listener that records
+// the codes it hears in order.
+namespace controls_test {
+
+inline HWND handleOf(const s::gui::IComponent* component) {
+  return static_cast<HWND>(component->nativeWindow());
+}
+
+inline POINT screenPointOf(const s::gui::IComponent* component, int x, int y) {
+  POINT at{x, y};
+  ClientToScreen(handleOf(component), &at);
+  return at;
+}
+
+inline POINT screenCentreOf(const s::gui::IComponent* component) {
+  RECT area{};
+  GetWindowRect(handleOf(component), &area);
+  return POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+}
+
+inline LRESULT hitTestAt(const s::gui::IComponent* component, POINT at) {
+  return SendMessageW(handleOf(component), WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));
+}
+
+inline void mouseButton(DWORD flag) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flag;
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+inline void moveTo(POINT at) {
+  SetCursorPos(at.x, at.y);
+  // A move through the input queue, so the window under the cursor hears of it.
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = MOUSEEVENTF_MOVE;
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+inline void pressAt(POINT at) {
+  moveTo(at);
+  mouseButton(MOUSEEVENTF_LEFTDOWN);
+}
+
+inline void release() { mouseButton(MOUSEEVENTF_LEFTUP); }
+
+inline void clickAt(POINT at) {
+  pressAt(at);
+  release();
+}
+
+// Far from every test window.
+inline void moveAway() { moveTo(POINT{1200, 1000}); }
+
+// Codes heard, in order; events arrive on the UI thread while the test reads.
+class EventLog final : public s::gui::events::IEventListener {
+ public:
+  void event(s::base::IObject* source, std::int32_t code) override {
+    const int at = count_.load();
+    if (at < kCapacity) {
+      codes_[at] = code;
+      sources_[at] = source;
+      count_.store(at + 1);
+    }
+  }
+  int count() const { return count_.load(); }
+  std::vector<std::int32_t> codes() const {
+    return std::vector<std::int32_t>(codes_, codes_ + count_.load());
+  }
+  int countOf(std::int32_t code) const {
+    int found = 0;
+    for (int i = 0; i < count_.load(); ++i) found += codes_[i] == code ? 1 : 0;
+    return found;
+  }
+  s::base::IObject* sourceAt(int index) const { return sources_[index]; }
+  void clear() { count_.store(0); }
+
+ private:
+  static constexpr int kCapacity = 256;
+  std::int32_t codes_[kCapacity] = {};
+  s::base::IObject* sources_[kCapacity] = {};
+  std::atomic<int> count_{0};
+};
+
+// The client area of window as it is on the screen, one COLORREF per pixel, row by row.
+class Pixels {
+ public:
+  explicit Pixels(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    width_ = client.right;
+    height_ = client.bottom;
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HDC source = GetDC(window);
+    HDC memory = CreateCompatibleDC(source);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width_, height_, source, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto* rows = static_cast<const std::uint32_t*>(bits);
+    for (int i = 0; rows != nullptr && i < width_ * height_; ++i) {
+      const std::uint32_t bgr = rows[i];
+      pixels_.push_back(RGB(bgr >> 16 & 0xFF, bgr >> 8 & 0xFF, bgr & 0xFF));
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, source);
+  }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  COLORREF at(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<COLORREF> pixels_;
+};
+
+inline DWORD gdiObjects() { return support::gdiObjectCount(); }
+inline DWORD userObjects() { return support::userObjectCount(); }
+
+}  // namespace controls_test
