@@ -192,8 +192,9 @@ void Button::restyle() {
   if (button == nullptr) return;
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(button, GWL_STYLE));
   // The platform does not let BM_SETSTYLE switch a button to or from owner drawing.
-  SetWindowLongPtrW(button, GWL_STYLE,
-                    static_cast<LONG_PTR>((style & ~static_cast<DWORD>(BS_TYPEMASK)) | kindStyle()));
+  SetWindowLongPtrW(
+      button, GWL_STYLE,
+      static_cast<LONG_PTR>((style & ~static_cast<DWORD>(BS_TYPEMASK)) | kindStyle()));
   if (!drawer_) {
     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[kNormalFont]->handle()),
                  FALSE);
@@ -205,9 +206,9 @@ s::gui::NativeWindow Button::createNativeWindow(s::gui::NativeWindow parent) {
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | kindStyle();
   if (isVisible()) style |= WS_VISIBLE;
   if (!isEnabled()) style |= WS_DISABLED;
-  HWND button = subclass_.create(L"BUTTON", 0, wide(text().text()), style, x() + offsetX(),
-                                 y() + offsetY(), width(), height(), static_cast<HWND>(parent),
-                                 this);
+  HWND button =
+      subclass_.create(L"BUTTON", 0, wide(text().text()), style, x() + offsetX(), y() + offsetY(),
+                       width(), height(), static_cast<HWND>(parent), this);
   if (button != nullptr && !drawer_) {
     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[kNormalFont]->handle()),
                  FALSE);
@@ -327,15 +328,14 @@ void Button::paint(HDC dc, const RECT& area) {
       : hot    ? fonts_[kHotFont]->settingOver(drawer_->hotFont())
                : fonts_[kNormalFont]->settingOver(drawer_->normalFont());
   s::gui::drawer::win::DcSurface surface(dc);
-  drawer_->paint(surface, s::gui::drawer::Rect{area.left, area.top, area.right, area.bottom},
-                 type, text().text(), framed, setting, enabled, hot,
-                 GetFocus() == window() || default_);
+  drawer_->paint(surface, s::gui::drawer::Rect{area.left, area.top, area.right, area.bottom}, type,
+                 text().text(), framed, setting, enabled, hot, GetFocus() == window() || default_);
 }
 
 std::intptr_t Button::colours(HDC dc) {
   const Font& normal = *fonts_[kNormalFont];
-  SetTextColor(dc, normal.isExplicit(Font::kTextColour) ? normal.textColour()
-                                                        : GetSysColor(COLOR_BTNTEXT));
+  SetTextColor(
+      dc, normal.isExplicit(Font::kTextColour) ? normal.textColour() : GetSysColor(COLOR_BTNTEXT));
   if (isTransparent() && parent() == nullptr) {
     SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<std::intptr_t>(GetStockObject(HOLLOW_BRUSH));

@@ -21,8 +21,8 @@ bool blitPiece(HDC dc, const s::image::win::BufferedImage& picture, const RECT& 
   HDC memory = CreateCompatibleDC(dc);
   if (memory == nullptr) return false;
   HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, left,
-         top, SRCCOPY);
+  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, left, top,
+         SRCCOPY);
   SelectObject(memory, previous);
   DeleteDC(memory);
   return true;

@@ -17,7 +17,8 @@ constexpr char16_t kResizer[] = u"#Resizer";
 }  // namespace
 
 Image::Image()
-    : glyph_(s::str::strbuffer::newStr()), ownDrawer_(s::gui::drawer::image::win::Basic::create()) {}
+    : glyph_(s::str::strbuffer::newStr()),
+      ownDrawer_(s::gui::drawer::image::win::Basic::create()) {}
 
 Image::~Image() { dropPicture(); }
 
@@ -96,11 +97,10 @@ void Image::paint(HDC dc, const RECT& area) {
     drawer->paint(surface, nullptr, rect, picture_, fit_, framed_, alphaAware_);
   } else if (!glyph_->isEmpty()) {
     const bool resizer = glyph_->equals(*s::str::strbuffer::newStr(kResizer));
-    s::gui::drawer::drawGlyph(surface, resizer ? s::gui::drawer::Rect{rect.left, rect.top,
-                                                                      rect.right - 2,
-                                                                      rect.bottom - 2}
-                                               : rect,
-                              glyph_->text(), glyphColour_);
+    s::gui::drawer::drawGlyph(
+        surface,
+        resizer ? s::gui::drawer::Rect{rect.left, rect.top, rect.right - 2, rect.bottom - 2} : rect,
+        glyph_->text(), glyphColour_);
   }
 }
 

@@ -170,9 +170,7 @@ void Label::setDrawer(s::gui::drawer::IText* drawer, bool owned) {
   redraw();
 }
 
-s::gui::drawer::IText* Label::drawer() const {
-  return drawer_ ? drawer_.get() : ownDrawer_.get();
-}
+s::gui::drawer::IText* Label::drawer() const { return drawer_ ? drawer_.get() : ownDrawer_.get(); }
 
 void Label::setLinkMode(bool on) {
   link_ = on;

@@ -8,7 +8,8 @@
 
 namespace s::gui::win {
 
-// One choice among the radio buttons of the same parent: a click chooses it and clears the others; a chosen one stays chosen.
+// One choice among the radio buttons of the same parent: a click chooses it and clears the others;
+// a chosen one stays chosen.
 class RadioButton final : public MarkControl {
  public:
   RadioButton();
@@ -20,7 +21,9 @@ class RadioButton final : public MarkControl {
 
   // Owned drawers go back to their pool; null returns to the control's own.
   void setDrawer(s::gui::drawer::IRadioButton* drawer, bool owned);
-  s::gui::drawer::IRadioButton* drawer() const { return drawer_ ? drawer_.get() : ownDrawer_.get(); }
+  s::gui::drawer::IRadioButton* drawer() const {
+    return drawer_ ? drawer_.get() : ownDrawer_.get();
+  }
 
  protected:
   bool checkedAfterClick(bool checked) const override;

@@ -24,8 +24,8 @@ s::lang::Localizer* TextControl::localizer() const {
 }
 
 void TextControl::refreshEntryText() {
-  s::lang::Localizer* source = nativeWindow() != nullptr || localizer_ != nullptr ? localizer()
-                                                                                  : nullptr;
+  s::lang::Localizer* source =
+      nativeWindow() != nullptr || localizer_ != nullptr ? localizer() : nullptr;
   follow(entryId_ != -1 && nativeWindow() != nullptr ? source : nullptr);
   if (entryId_ == -1) return;
   if (source == nullptr) {

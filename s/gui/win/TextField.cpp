@@ -66,9 +66,9 @@ s::gui::NativeWindow TextField::createNativeWindow(s::gui::NativeWindow parent) 
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | ES_AUTOHSCROLL;
   if (isVisible()) style |= WS_VISIBLE;
   if (!editable_) style |= ES_READONLY;
-  HWND field = subclass_.create(L"EDIT", WS_EX_CLIENTEDGE, wide(text().text()), style,
-                                x() + offsetX(), y() + offsetY(), width(), height(),
-                                static_cast<HWND>(parent), this);
+  HWND field =
+      subclass_.create(L"EDIT", WS_EX_CLIENTEDGE, wide(text().text()), style, x() + offsetX(),
+                       y() + offsetY(), width(), height(), static_cast<HWND>(parent), this);
   if (field != nullptr) {
     SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(font_->handle()), FALSE);
   }

@@ -93,8 +93,7 @@ TEST_CASE("building and releasing a tree of controls 100 times leaks no GDI or U
   auto round = [&] {
     buildTree(test.root(), *skin, picture.get());
     // Painted at least once, so painting's objects are counted too.
-    RedrawWindow(test.window(), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(test.window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     REQUIRE(test.root().childCount() == 2);
     test.root().removeAllChildren();
   };

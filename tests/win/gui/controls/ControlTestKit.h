@@ -3,17 +3,14 @@
 #include <doctest/doctest.h>
 #include <windows.h>
 
-#include <atomic>
 #include <cstdint>
 #include <vector>
 
 #include "s/gui/IComponent.h"
-#include "s/gui/events/IEventListener.h"
 #include "support/win/GuiObjectCount.h"
 
 // What the control tests share: where a control is on the screen, real mouse input through
-// the system's queue, hit tests, pixels read back from a window, and a listener that records
-// the codes it hears in order.
+// the system's queue, hit tests, pixels read back from a window, and object counts.
 namespace controls_test {
 
 inline HWND handleOf(const s::gui::IComponent* component) {
@@ -66,36 +63,6 @@ inline void clickAt(POINT at) {
 
 // Far from every test window.
 inline void moveAway() { moveTo(POINT{1200, 1000}); }
-
-// Codes heard, in order; events arrive on the UI thread while the test reads.
-class EventLog final : public s::gui::events::IEventListener {
- public:
-  void event(s::base::IObject* source, std::int32_t code) override {
-    const int at = count_.load();
-    if (at < kCapacity) {
-      codes_[at] = code;
-      sources_[at] = source;
-      count_.store(at + 1);
-    }
-  }
-  int count() const { return count_.load(); }
-  std::vector<std::int32_t> codes() const {
-    return std::vector<std::int32_t>(codes_, codes_ + count_.load());
-  }
-  int countOf(std::int32_t code) const {
-    int found = 0;
-    for (int i = 0; i < count_.load(); ++i) found += codes_[i] == code ? 1 : 0;
-    return found;
-  }
-  s::base::IObject* sourceAt(int index) const { return sources_[index]; }
-  void clear() { count_.store(0); }
-
- private:
-  static constexpr int kCapacity = 256;
-  std::int32_t codes_[kCapacity] = {};
-  s::base::IObject* sources_[kCapacity] = {};
-  std::atomic<int> count_{0};
-};
 
 // The client area of window as it is on the screen, one COLORREF per pixel, row by row.
 class Pixels {

@@ -49,8 +49,8 @@ TEST_CASE("size codes set weight and height, and a new GDI font is made for the 
     int weight;
     int points;
   };
-  const Case cases[] = {{5, 400, 15}, {112, 700, 26}, {100001, 400, 8}, {-104, 700, 10},
-                        {-103, 700, 11}, {-1, 400, 9}};
+  const Case cases[] = {{5, 400, 15},    {112, 700, 26},  {100001, 400, 8},
+                        {-104, 700, 10}, {-103, 700, 11}, {-1, 400, 9}};
   for (const Case& c : cases) {
     CAPTURE(c.code);
     Owned<Font> font = s::thread::obtain<Font>();
@@ -123,8 +123,8 @@ TEST_CASE("fonts give their GDI objects back") {
 
 TEST_CASE("the GDI object count sees an object that is kept, and one given back") {
   const DWORD before = support::gdiObjectCount();
-  HFONT kept = CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
-                           L"Tahoma");
+  HFONT kept =
+      CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
   HBRUSH alsoKept = CreateSolidBrush(RGB(1, 2, 3));
   REQUIRE(kept != nullptr);
   REQUIRE(alsoKept != nullptr);
