@@ -33,32 +33,51 @@ inline LRESULT hitTestAt(const s::gui::IComponent* component, POINT at) {
   return SendMessageW(handleOf(component), WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));
 }
 
-inline void mouseButton(DWORD flag) {
+// A mouse event at a screen point, absolute, through the system's input queue.
+inline void sendMouse(POINT at, DWORD buttons) {
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
   INPUT input{};
   input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flag;
+  input.mi.dx = static_cast<LONG>((at.x * 65535LL + width / 2) / (width - 1));
+  input.mi.dy = static_cast<LONG>((at.y * 65535LL + height / 2) / (height - 1));
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
   SendInput(1, &input, sizeof(INPUT));
 }
 
+// Moves the cursor with no button held. (While a button is held, Wine's desktop puts the
+// cursor back where the press was: a drag can only end with releaseAt.)
 inline void moveTo(POINT at) {
+  POINT now{};
+  GetCursorPos(&now);
+  const bool already = now.x == at.x && now.y == at.y;
+  // The pointer itself goes there first, while no window holds the mouse: Wine's desktop
+  // returns the cursor to the pointer's place once a button is pressed, and will not move the
+  // pointer while a window has the capture.
   SetCursorPos(at.x, at.y);
-  // A move through the input queue, so the window under the cursor hears of it.
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = MOUSEEVENTF_MOVE;
-  SendInput(1, &input, sizeof(INPUT));
+  // A move to where the cursor is already is no move at all: come from beside it.
+  if (already) sendMouse(POINT{at.x + 1, at.y}, 0);
+  sendMouse(at, 0);
+  // The queue moves the cursor a little later; wait until it is there.
+  for (int i = 0; i < 100; ++i) {
+    GetCursorPos(&now);
+    if (now.x == at.x && now.y == at.y) break;
+    Sleep(5);
+  }
 }
 
 inline void pressAt(POINT at) {
   moveTo(at);
-  mouseButton(MOUSEEVENTF_LEFTDOWN);
+  sendMouse(at, MOUSEEVENTF_LEFTDOWN);
 }
 
-inline void release() { mouseButton(MOUSEEVENTF_LEFTUP); }
+// Moves to at and releases the left button there: the control holding the mouse sees the move
+// first.
+inline void releaseAt(POINT at) { sendMouse(at, MOUSEEVENTF_LEFTUP); }
 
 inline void clickAt(POINT at) {
   pressAt(at);
-  release();
+  releaseAt(at);
 }
 
 // Far from every test window.

@@ -143,11 +143,16 @@ TEST_CASE("a plain label lets the mouse through; a link takes it and clicks on r
   // Pressed inside, released outside: no click.
   pressAt(centre);
   REQUIRE(waitFor([&] { return label->hoverState() == 2; }));
-  moveTo(POINT{10, 10});
-  release();
+  releaseAt(POINT{10, 10});
   test.settle();
   CHECK(heard(log) == 1);
-  CHECK(waitFor([&] { return label->hoverState() == 0; }));
+  // The mouse goes on moving out there (under Wine's desktop the first moves after a release
+  // may still report the press's place).
+  int step = 0;
+  CHECK(waitFor([&] {
+    moveTo(POINT{10 + step++ % 4, 10});
+    return label->hoverState() == 0;
+  }));
   moveAway();
 }
 
