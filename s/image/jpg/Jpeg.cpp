@@ -33,10 +33,15 @@ struct ErrorManager {
 // The program keeps no log, so warnings (corrupt data, premature end) are not printed.
 void ignoreMessage(j_common_ptr) {}
 
+// libjpeg decodes a block of the scan on its fast path only while the buffer holds a few
+// kilobytes more (about 3 KB for colour halved both ways), so the buffer takes the program's
+// pictures whole; it comes from the decompressor's memory, which goes with it.
+constexpr std::size_t kSourceBufferSize = 64 * 1024;
+
 struct SourceManager {
   jpeg_source_mgr base;
   s::io::IInputStream* stream;
-  JOCTET buffer[4096];
+  JOCTET* buffer;
 };
 
 void initSource(j_decompress_ptr) {}
@@ -47,7 +52,7 @@ boolean fillInputBuffer(j_decompress_ptr info) {
   // retries keeps a stream that never delivers from hanging the decoder.
   std::uint32_t got = 0;
   for (int attempt = 0; attempt < 64 && got == 0; ++attempt) {
-    if (!source->stream->read(source->buffer, sizeof source->buffer, &got)) {
+    if (!source->stream->read(source->buffer, kSourceBufferSize, &got)) {
       got = 0;
       break;
     }
@@ -140,6 +145,8 @@ bool decodeInto(s::io::IInputStream& stream, Bitmap& bitmap) {
   }
   jpeg_create_decompress(&info);
   source.stream = &stream;
+  source.buffer = static_cast<JOCTET*>((*info.mem->alloc_large)(
+      reinterpret_cast<j_common_ptr>(&info), JPOOL_PERMANENT, kSourceBufferSize));
   source.base.init_source = initSource;
   source.base.fill_input_buffer = fillInputBuffer;
   source.base.skip_input_data = skipInputData;
