@@ -116,8 +116,13 @@ char16_t* decodeUtf8Plain(const std::uint8_t* in, std::uint32_t count, char16_t*
   return out;
 }
 
-char16_t* decodeUtf8(const std::uint8_t* in, std::uint32_t count, char16_t* out) {
-  const std::uint8_t* const end = in + count;
+namespace {
+
+// The well-formed forms, up to the end or to the first character it does not take (an invalid
+// form, a four-byte character, a form cut by the end): false at the end, true at such a
+// character, with in and out moved past what was decoded.
+__attribute__((always_inline)) inline bool decodeCommon(const std::uint8_t*& in,
+                                                        const std::uint8_t* end, char16_t*& out) {
   while (in != end) {
     std::uint32_t b = *in;
     if (b < 0x80) {
@@ -180,12 +185,32 @@ char16_t* decodeUtf8(const std::uint8_t* in, std::uint32_t count, char16_t* out)
         }
       }
     }
-    // Everything else, including every invalid form, through the one-character decoder.
+    return true;
+  }
+  return false;
+}
+
+// The rest of a text from a character the common loop does not take: one character at a time
+// through decodeUtf8Char, the stretches between through the common loop again.
+__attribute__((noinline)) char16_t* decodeFromOdd(const std::uint8_t* in, const std::uint8_t* end,
+                                                  char16_t* out) {
+  do {
     std::uint32_t units = 0;
     in += decodeUtf8Char(in, static_cast<std::uint32_t>(end - in), out, &units);
     out += units;
-  }
+  } while (decodeCommon(in, end, out));
   return out;
+}
+
+}  // namespace
+
+// The common loop runs here without a call of its own, so this function needs no stack frame:
+// most texts of a document are short, and setting a frame up would cost them more than their
+// characters. The rarer characters are decoded through a call made once, at the end.
+char16_t* decodeUtf8(const std::uint8_t* in, std::uint32_t count, char16_t* out) {
+  const std::uint8_t* const end = in + count;
+  if (!decodeCommon(in, end, out)) return out;
+  return decodeFromOdd(in, end, out);
 }
 
 }  // namespace s::str::strbuffer
