@@ -5,8 +5,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include <tinyxml2.h>
 #include <pugixml.hpp>
@@ -14,6 +16,7 @@
 #include "../support/LangPackTexts.h"
 #include "../support/LangShapedDocument.h"
 #include "s/col/_array/NumberArray.h"
+#include "s/str/strbuffer/Utf8.h"
 #include "s/thread/Pool.h"
 #include "s/xml/Node.h"
 
@@ -79,6 +82,72 @@ void BM_Tinyxml2ParseAndRead(benchmark::State& state) {
   label(state, doc);
 }
 BENCHMARK(BM_Tinyxml2ParseAndRead)->Arg(0)->Arg(1);
+
+// The decoder alone on what the reader hands it: every text between tags and every quoted
+// value of a document, decoded one after another, with the fast decoder and the plain one.
+// Argument 2 takes the pack's texts joined per language (27 texts of long runs of one script).
+std::vector<std::string> piecesOf(const std::string& doc) {
+  std::vector<std::string> pieces;
+  for (std::size_t at = 0; at < doc.size();) {
+    const std::size_t open = doc.find_first_of(">\"", at);
+    if (open == std::string::npos) break;
+    const char closing = doc[open] == '>' ? '<' : '"';
+    const std::size_t close = doc.find(closing, open + 1);
+    if (close == std::string::npos) break;
+    const std::size_t first = doc.find_first_not_of(" \t\r\n", open + 1);
+    if (first < close) pieces.push_back(doc.substr(first, close - first));
+    at = closing == '"' ? close + 1 : close;
+  }
+  return pieces;
+}
+
+std::vector<std::string> joinedPerLanguage(const std::string& doc) {
+  std::vector<std::string> joined(27);
+  for (std::size_t language = 0; language < 27; ++language) {
+    const std::string open = std::string("<") + bench::kLanguages[language] + ">";
+    for (std::size_t at = doc.find(open); at != std::string::npos; at = doc.find(open, at + 1)) {
+      const std::size_t start = at + open.size();
+      joined[language] += doc.substr(start, doc.find('<', start) - start) + " ";
+    }
+  }
+  return joined;
+}
+
+const std::vector<std::string>& textsOf(const benchmark::State& state) {
+  static const std::vector<std::string> pieces[3] = {
+      piecesOf(bench::languagePackDocument()), piecesOf(bench::languagePackTextsDocument()),
+      joinedPerLanguage(bench::languagePackTextsDocument())};
+  return pieces[state.range(0)];
+}
+
+template <char16_t* (*decode)(const std::uint8_t*, std::uint32_t, char16_t*)>
+void decodeTexts(benchmark::State& state) {
+  const std::vector<std::string>& texts = textsOf(state);
+  std::size_t bytes = 0;
+  for (const std::string& text : texts) bytes = std::max(bytes, text.size());
+  std::vector<char16_t> out(bytes + 1);
+  std::size_t total = 0;
+  for (const std::string& text : texts) total += text.size();
+  for (auto _ : state) {
+    for (const std::string& text : texts) {
+      char16_t* end = decode(reinterpret_cast<const std::uint8_t*>(text.data()),
+                             static_cast<std::uint32_t>(text.size()), out.data());
+      benchmark::DoNotOptimize(end);
+    }
+  }
+  state.SetLabel(std::to_string(texts.size()) + " texts");
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * total));
+}
+
+void BM_DecodeUtf8Texts(benchmark::State& state) {
+  decodeTexts<s::str::strbuffer::decodeUtf8>(state);
+}
+BENCHMARK(BM_DecodeUtf8Texts)->Arg(0)->Arg(1)->Arg(2);
+
+void BM_DecodeUtf8PlainTexts(benchmark::State& state) {
+  decodeTexts<s::str::strbuffer::decodeUtf8Plain>(state);
+}
+BENCHMARK(BM_DecodeUtf8PlainTexts)->Arg(0)->Arg(1)->Arg(2);
 
 }  // namespace
 
