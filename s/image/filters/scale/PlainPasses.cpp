@@ -14,37 +14,14 @@ inline std::uint8_t rounded(std::uint32_t sum) {
   return static_cast<std::uint8_t>((sum + 32768u) >> 16);
 }
 
-// One row, sourceWidth -> table.count() pixels.
-void horizontalRow(const std::uint8_t* in, std::uint8_t* out, const Contribution& table) {
-  const std::int32_t count = table.count();
-  for (std::int32_t i = 0; i < count; ++i, out += 4) {
-    const std::int32_t first = table.first(i);
-    const std::int32_t last = table.last(i);
-    const std::uint8_t* pixel = in + first * 4;
-    if (first == last) {
-      std::memcpy(out, pixel, 4);
-      continue;
-    }
-    const std::int32_t* weights = table.weights(i);
-    std::uint32_t b = 0, g = 0, r = 0, a = 0;
-    for (std::int32_t k = 0; k <= last - first; ++k, pixel += 4) {
-      const std::uint32_t w = static_cast<std::uint32_t>(weights[k]);
-      b += w * pixel[0];
-      g += w * pixel[1];
-      r += w * pixel[2];
-      a += w * pixel[3];
-    }
-    out[0] = rounded(b);
-    out[1] = rounded(g);
-    out[2] = rounded(r);
-    out[3] = rounded(a);
-  }
-}
-
 void horizontal(const BufferedImage& source, const Contribution& table, std::uint8_t* out,
                 std::size_t outBytes, PassScratch&) {
   for (std::int32_t r = 0; r < source.height(); ++r) {
-    horizontalRow(source.row(r), out + r * outBytes, table);
+    const std::uint8_t* in = source.row(r);
+    std::uint8_t* pixel = out + r * outBytes;
+    for (std::int32_t i = 0; i < table.count(); ++i, pixel += 4) {
+      plainHorizontalPixel(in, pixel, table, i);
+    }
   }
 }
 
@@ -77,6 +54,30 @@ void vertical(const std::uint8_t* in, std::size_t rowBytes, const Contribution& 
 constexpr ScalePasses kPlainPasses{horizontal, vertical};
 
 }  // namespace
+
+void plainHorizontalPixel(const std::uint8_t* in, std::uint8_t* out, const Contribution& table,
+                          std::int32_t i) {
+  const std::int32_t first = table.first(i);
+  const std::int32_t last = table.last(i);
+  const std::uint8_t* pixel = in + first * 4;
+  if (first == last) {
+    std::memcpy(out, pixel, 4);
+    return;
+  }
+  const std::int32_t* weights = table.weights(i);
+  std::uint32_t b = 0, g = 0, r = 0, a = 0;
+  for (std::int32_t k = 0; k <= last - first; ++k, pixel += 4) {
+    const std::uint32_t w = static_cast<std::uint32_t>(weights[k]);
+    b += w * pixel[0];
+    g += w * pixel[1];
+    r += w * pixel[2];
+    a += w * pixel[3];
+  }
+  out[0] = rounded(b);
+  out[1] = rounded(g);
+  out[2] = rounded(r);
+  out[3] = rounded(a);
+}
 
 const ScalePasses& plainPasses() { return kPlainPasses; }
 

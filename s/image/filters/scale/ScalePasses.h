@@ -31,6 +31,11 @@ struct ScalePasses {
                    s::image::win::BufferedImage& target, PassScratch& scratch);
 };
 
+// Destination index i of a horizontal pass over the row in, as the plain path computes it: a
+// copy of the one source pixel, or the rounded 16.16 sums of its pixels.
+void plainHorizontalPixel(const std::uint8_t* in, std::uint8_t* out, const Contribution& table,
+                          std::int32_t i);
+
 // Byte by byte: runs on every processor.
 const ScalePasses& plainPasses();
 

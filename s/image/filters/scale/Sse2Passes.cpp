@@ -106,24 +106,6 @@ bool planHorizontal(const Contribution& table, std::int32_t sourceWidth, PassScr
   return true;
 }
 
-// Index i of the table as the plain loop computes it.
-void plainPixel(const std::uint8_t* in, std::uint8_t* out, const Contribution& table,
-                std::int32_t i) {
-  const std::int32_t first = table.first(i);
-  const std::int32_t last = table.last(i);
-  const std::uint8_t* pixel = in + first * 4;
-  if (first == last) {
-    std::memcpy(out, pixel, 4);
-    return;
-  }
-  const std::int32_t* weights = table.weights(i);
-  std::uint32_t sums[4] = {0, 0, 0, 0};
-  for (std::int32_t k = 0; k <= last - first; ++k, pixel += 4) {
-    for (int c = 0; c < 4; ++c) sums[c] += static_cast<std::uint32_t>(weights[k]) * pixel[c];
-  }
-  for (int c = 0; c < 4; ++c) out[c] = static_cast<std::uint8_t>((sums[c] + kOne / 2) >> 16);
-}
-
 VEXO_SSE2 inline void storePixel(std::uint8_t* out, __m128i sums) {
   const __m128i shifted = _mm_srli_epi32(_mm_add_epi32(sums, _mm_set1_epi32(kOne / 2)), 16);
   const __m128i words = _mm_packs_epi32(shifted, shifted);
@@ -131,60 +113,61 @@ VEXO_SSE2 inline void storePixel(std::uint8_t* out, __m128i sums) {
   std::memcpy(out, &pixel, 4);
 }
 
-template <std::int32_t kGroups>
-VEXO_SSE2 void narrowRow(const std::uint8_t* in, std::uint8_t* out, const Contribution& table,
-                         std::int32_t groups, const std::int32_t* starts,
-                         const std::int16_t* weights) {
-  const std::int32_t n = kGroups > 0 ? kGroups : groups;
-  const std::int32_t count = table.count();
-  const __m128i zero = _mm_setzero_si128();
-  for (std::int32_t i = 0; i < count; ++i, out += 4, weights += n * 16) {
-    const std::int32_t start = starts[i];
-    if (start < 0) {
-      plainPixel(in, out, table, i);
-      continue;
-    }
-    const std::uint8_t* pixels = in + start * 4;
-    __m128i sums = zero;
-    for (std::int32_t g = 0; g < n; ++g) {
-      const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + g * 16));
-      const __m128i low = _mm_unpacklo_epi8(four, zero);
-      const __m128i high = _mm_unpackhi_epi8(four, zero);
-      const __m128i* w = reinterpret_cast<const __m128i*>(weights + g * 16);
-      sums = _mm_add_epi32(sums, _mm_madd_epi16(_mm_unpacklo_epi16(low, high), _mm_loadu_si128(w)));
-      sums = _mm_add_epi32(sums,
-                           _mm_madd_epi16(_mm_unpackhi_epi16(low, high), _mm_loadu_si128(w + 1)));
-    }
-    storePixel(out, sums);
+// The sums of one group of the narrow layout: 4 pixels, two vectors of weights.
+struct NarrowGroup {
+  static constexpr std::int32_t kBytes = 16;
+  static constexpr std::int32_t kWeights = 16;
+  VEXO_SSE2 static __m128i add(__m128i sums, const std::uint8_t* pixels,
+                               const std::int16_t* weights) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels));
+    const __m128i low = _mm_unpacklo_epi8(four, zero);
+    const __m128i high = _mm_unpackhi_epi8(four, zero);
+    const __m128i* w = reinterpret_cast<const __m128i*>(weights);
+    sums = _mm_add_epi32(sums, _mm_madd_epi16(_mm_unpacklo_epi16(low, high), _mm_loadu_si128(w)));
+    return _mm_add_epi32(sums,
+                         _mm_madd_epi16(_mm_unpackhi_epi16(low, high), _mm_loadu_si128(w + 1)));
   }
-}
+};
 
+// The 32-bit products of 16-bit values and weights (up to 65535), added pairwise: lanes 0-3 of
+// the result hold the sums for lanes 0-3 and 4-7 of the inputs.
 VEXO_SSE2 inline __m128i wideProducts(__m128i values, __m128i weights) {
   const __m128i low = _mm_mullo_epi16(values, weights);
   const __m128i high = _mm_mulhi_epu16(values, weights);
   return _mm_add_epi32(_mm_unpacklo_epi16(low, high), _mm_unpackhi_epi16(low, high));
 }
 
-template <std::int32_t kGroups>
-VEXO_SSE2 void wideRow(const std::uint8_t* in, std::uint8_t* out, const Contribution& table,
+// The sums of one group of the wide layout: 2 pixels, one vector of weights.
+struct WideGroup {
+  static constexpr std::int32_t kBytes = 8;
+  static constexpr std::int32_t kWeights = 8;
+  VEXO_SSE2 static __m128i add(__m128i sums, const std::uint8_t* pixels,
+                               const std::int16_t* weights) {
+    const __m128i two = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(pixels)),
+                                          _mm_setzero_si128());
+    const __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i*>(weights));
+    return _mm_add_epi32(sums, wideProducts(two, w));
+  }
+};
+
+// One row through the plan: kGroups groups per index (0: as many as the plan says).
+template <class Group, std::int32_t kGroups>
+VEXO_SSE2 void planRow(const std::uint8_t* in, std::uint8_t* out, const Contribution& table,
                        std::int32_t groups, const std::int32_t* starts,
                        const std::int16_t* weights) {
   const std::int32_t n = kGroups > 0 ? kGroups : groups;
   const std::int32_t count = table.count();
-  const __m128i zero = _mm_setzero_si128();
-  for (std::int32_t i = 0; i < count; ++i, out += 4, weights += n * 8) {
+  for (std::int32_t i = 0; i < count; ++i, out += 4, weights += n * Group::kWeights) {
     const std::int32_t start = starts[i];
     if (start < 0) {
-      plainPixel(in, out, table, i);
+      plainHorizontalPixel(in, out, table, i);
       continue;
     }
     const std::uint8_t* pixels = in + start * 4;
-    __m128i sums = zero;
+    __m128i sums = _mm_setzero_si128();
     for (std::int32_t g = 0; g < n; ++g) {
-      const __m128i two = _mm_unpacklo_epi8(
-          _mm_loadl_epi64(reinterpret_cast<const __m128i*>(pixels + g * 8)), zero);
-      const __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i*>(weights + g * 8));
-      sums = _mm_add_epi32(sums, wideProducts(two, w));
+      sums = Group::add(sums, pixels + g * Group::kBytes, weights + g * Group::kWeights);
     }
     storePixel(out, sums);
   }
@@ -197,24 +180,24 @@ RowFunction rowFunction(const Plan& plan) {
   if (plan.wide) {
     switch (plan.groups) {
       case 1:
-        return wideRow<1>;
+        return planRow<WideGroup, 1>;
       case 2:
-        return wideRow<2>;
+        return planRow<WideGroup, 2>;
       case 3:
-        return wideRow<3>;
+        return planRow<WideGroup, 3>;
       default:
-        return wideRow<0>;
+        return planRow<WideGroup, 0>;
     }
   }
   switch (plan.groups) {
     case 1:
-      return narrowRow<1>;
+      return planRow<NarrowGroup, 1>;
     case 2:
-      return narrowRow<2>;
+      return planRow<NarrowGroup, 2>;
     case 3:
-      return narrowRow<3>;
+      return planRow<NarrowGroup, 3>;
     default:
-      return narrowRow<0>;
+      return planRow<NarrowGroup, 0>;
   }
 }
 
