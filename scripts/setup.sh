@@ -9,7 +9,7 @@ packages=(
   doctest-dev libbenchmark-dev libjpeg62-turbo-dev
   clang libclang-rt-14-dev clang-format clang-tidy
   libpugixml-dev libtinyxml2-dev libstb-dev
-  wine wine32:i386 wine64 xvfb xauth x11-apps imagemagick
+  wine wine32:i386 wine64 fonts-wine fonts-dejavu-core xvfb xauth x11-apps imagemagick
   python3 qemu-user-static ccache
 )
 

@@ -4,6 +4,7 @@
 
 #include "s/archive/dll/ResourceText.h"
 #include "s/lang/SystemLanguage.h"
+#include "s/lang/TextForSystem.h"
 #include "s/thread/Pool.h"
 #include "s/xml/Node.h"
 
@@ -14,10 +15,6 @@ using s::str::strbuffer::newStr;
 using s::str::strbuffer::StrBuffer;
 
 namespace {
-
-constexpr char16_t kVenetianTag[] = u"vec";
-constexpr char16_t kBarredL = u'\u019A';
-constexpr char16_t kStrokedL = u'\u0142';
 
 bool sameIgnoreCase(const StrBuffer& buffer, const char16_t* text) {
   return buffer.regionMatchesIgnoreCase(0, text, 0, StrBuffer::kAll);
@@ -41,14 +38,7 @@ LangPack* findPackByEngName(const Localizer& localizer, const char16_t* name) {
 }
 
 void addOwnedText(LangPack& pack, std::int32_t id, Owned<StrBuffer> text) {
-  const StrBuffer& tag = pack.tagName();
-  if (tag.length() == 3 && tag.regionMatches(0, kVenetianTag, 0, 3) && isOlderThanVista()) {
-    char16_t* units = text->data();
-    for (std::uint32_t i = 0; i < text->length(); ++i) {
-      if (units[i] == kBarredL) units[i] = kStrokedL;
-    }
-  }
-  pack.append(id, std::move(text));
+  pack.append(id, textForSystem(pack.tagName(), std::move(text)));
 }
 
 void loadLanguages(Localizer& localizer, const s::xml::Node& languages) {

@@ -45,8 +45,10 @@ LangPack* findPackByName(const Localizer& localizer, const char16_t* name);
 // missing. It belongs to the pack: valid until the packs are reloaded or the localizer goes.
 const char16_t* textOf(Localizer& localizer, std::int32_t id);
 
-// Files count units of text (kAll: up to the terminator) under id in the pack. Before Windows
-// Vista, whose fonts lack it, "ƚ" in a Venetian text becomes "ł".
+// Files count units of text (kAll: up to the terminator) under id in the pack, adapted to the
+// system as textForSystem (s/lang/TextForSystem.h) says: letters that fonts before Windows Vista
+// lack are replaced (Venetian, Romanian), the Latin names, numbers and punctuation of right-to-left
+// lines are embedded (Arabic, Persian).
 void addText(LangPack& pack, std::int32_t id, const char16_t* text,
              std::uint32_t count = s::str::strbuffer::StrBuffer::kAll);
 

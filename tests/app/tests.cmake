@@ -36,8 +36,25 @@ if(WIN32)
                          LABELS emulated-slow)
   endforeach()
 
+  # The command-line modes as a script runs them: the probe is a GUI program like the real one,
+  # with the real application object on the program's resource module, started by the tests as
+  # a process of its own with its output in a pipe.
+  add_executable(cli_probe WIN32 "${CMAKE_CURRENT_LIST_DIR}/cli/CommandLineProbe.cpp")
+  target_include_directories(cli_probe PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
+  target_link_libraries(cli_probe PRIVATE app_core)
+  add_executable(app_cli_tests main.cpp "${CMAKE_CURRENT_LIST_DIR}/cli/CommandLineWinTest.cpp")
+  target_include_directories(app_cli_tests PRIVATE "${VEXO_TEST_INCLUDE}" "${CMAKE_CURRENT_SOURCE_DIR}")
+  target_link_libraries(app_cli_tests PRIVATE app_core advapi32)
+  target_compile_definitions(app_cli_tests PRIVATE DOCTEST_CONFIG_NO_MULTITHREADING)
+  vexo_embed_file(app_cli_tests "${CMAKE_SOURCE_DIR}/resources/lang/lang.xml" embedded langDocument)
+  add_dependencies(app_cli_tests cli_probe ombrel_resources)
+  add_test(NAME app_cli_tests COMMAND app_cli_tests)
+  set_tests_properties(app_cli_tests PROPERTIES RESOURCE_LOCK vexo_heap_registry
+                       LABELS emulated-slow)
+
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     add_test(NAME app_xp_imports COMMAND "${VEXO_SHARED_DIR}/tools/xp-imports"
-             $<TARGET_FILE:app_tests> $<TARGET_FILE:heap_gate_probe>)
+             $<TARGET_FILE:app_tests> $<TARGET_FILE:heap_gate_probe> $<TARGET_FILE:cli_probe>
+             $<TARGET_FILE:app_cli_tests>)
   endif()
 endif()

@@ -5,7 +5,6 @@
 
 #include "s/col/_array/NumberArray.h"
 #include "s/lang/Lang.h"
-#include "s/lang/SystemLanguage.h"
 #include "s/thread/Pool.h"
 #include "s/xml/Node.h"
 #include "support/LangDocument.h"
@@ -88,7 +87,9 @@ TEST_CASE("an entry without any language element shows no other entry's text") {
     CHECK(textIn(*localizer, language, 2).empty());
     CHECK(textIn(*localizer, language, 1) == u"One");
   }
-  CHECK(s::lang::findPackByName(*localizer, u"French")->textCount() == 2);
+  const LangPack* french = s::lang::findPackByName(*localizer, u"French");
+  REQUIRE(french != nullptr);
+  CHECK(french->textCount() == 2);
 }
 
 TEST_CASE("text between the language elements belongs to no translation") {
@@ -121,8 +122,12 @@ TEST_CASE("entries without an id are filed under 0, and a doubled language's fir
   CHECK(textIn(*localizer, u"English", 5) == u"First");
   CHECK(textIn(*localizer, u"Danish", 5) == u"First");
   CHECK(textIn(*localizer, u"English", -12) == u"Negative");
-  CHECK(s::lang::findPackByName(*localizer, u"English")->textCount() == 4);
-  CHECK(s::lang::findPackByName(*localizer, u"Danish")->textCount() == 3);
+  const LangPack* english = s::lang::findPackByName(*localizer, u"English");
+  const LangPack* danish = s::lang::findPackByName(*localizer, u"Danish");
+  REQUIRE(english != nullptr);
+  REQUIRE(danish != nullptr);
+  CHECK(english->textCount() == 4);
+  CHECK(danish->textCount() == 3);
 }
 
 TEST_CASE("a document without languages or entries gives empty texts") {
@@ -195,28 +200,6 @@ TEST_CASE("giving the localizer back gives its packs back to their pool") {
   CHECK(pack->textCount() == 0);
   CHECK(pack->tagName().isEmpty());
   CHECK(pack->engName().isEmpty());
-}
-
-TEST_CASE("addText follows the system's age for Venetian texts only") {
-  const bool older = s::lang::isOlderThanVista();
-  struct Case {
-    const char16_t* tag;
-    bool adjusted;
-  };
-  for (const Case& c :
-       {Case{u"vec", true}, Case{u"VEC", false}, Case{u"vecc", false}, Case{u"ita", false}}) {
-    auto pack = s::thread::obtain<LangPack>();
-    pack->tagName().setText(c.tag);
-    s::lang::addText(*pack, 42, u"\u019Aa \u019Aengua \u019A");
-    s::lang::addText(*pack, 43, u"x\u019Ay", 2);
-    REQUIRE(pack->textCount() == 2);
-    CHECK(pack->idAt(0) == 42);
-    std::u16string expected =
-        c.adjusted && older ? u"\u0142a \u0142engua \u0142" : u"\u019Aa \u019Aengua \u019A";
-    CHECK(std::u16string(pack->textAt(0).text()) == expected);
-    CHECK(std::u16string(pack->textAt(1).text()) ==
-          (c.adjusted && older ? u"x\u0142" : u"x\u019A"));
-  }
 }
 
 TEST_CASE(

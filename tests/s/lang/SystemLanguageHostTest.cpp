@@ -14,6 +14,8 @@
 #include "s/xml/Node.h"
 #include "support/LangDocument.h"
 
+using s::lang::LangPack;
+
 namespace {
 
 // Puts the stand-ins back to their defaults however the test ends.
@@ -83,13 +85,14 @@ TEST_CASE("the stored-language rule starts from the system's language") {
   s::lang::host::setUserInterfaceLanguage(0x0407);
   auto localizer = embeddedDocument();
   // The setting's default is the current pack's name, which needs no writing back.
+  REQUIRE(localizer->current() != nullptr);
   CHECK_FALSE(s::lang::applyStoredLanguage(*localizer, localizer->current()->engName().text()));
   auto writeBack = s::lang::applyStoredLanguage(*localizer, u"Klingon");
   REQUIRE(writeBack);
   CHECK(std::u16string(writeBack->text()) == u"English");
 }
 
-TEST_CASE("Venetian texts lose their barred l only on systems older than Vista") {
+TEST_CASE("Venetian and Romanian texts get the letters old fonts have only before Vista") {
   PlatformRestorer restorer;
   using s::system::os::host::ntVersion;
   struct Case {
@@ -112,11 +115,25 @@ TEST_CASE("Venetian texts lose their barred l only on systems older than Vista")
     s::lang::selectLanguage(*localizer, u"Venetian");
     std::u16string undo = s::lang::textOf(*localizer, 1003000);
     CHECK(undo == (c.older ? u"Anula \u0142a mod\u00ecfega" : u"Anula \u019Aa mod\u00ecfega"));
-    // Other languages are never touched, even when a text holds the letter.
-    auto pack = s::thread::obtain<s::lang::LangPack>();
-    pack->tagName().setText(u"ita");
-    s::lang::addText(*pack, 1, u"\u019A");
-    CHECK(std::u16string(pack->textAt(0).text()) == u"\u019A");
+    // The apply button and both success messages are where XP users would see boxes.
+    s::lang::selectLanguage(*localizer, u"Romanian");
+    CHECK(std::u16string(s::lang::textOf(*localizer, 1002000)) ==
+          (c.older ? u"M\u0103ri\u0163i acum!" : u"M\u0103ri\u021Bi acum!"));
+    CHECK(std::u16string(s::lang::textOf(*localizer, 1012000)) ==
+          (c.older ? u"Opera\u0163ie reu\u015Fit\u0103!\r\nReporni\u0163i computerul acum."
+                   : u"Opera\u021Bie reu\u0219it\u0103!\r\nReporni\u021Bi computerul acum."));
+    const LangPack& romanian = *localizer->current();
+    std::uint32_t commaBelow = 0;
+    for (std::uint32_t i = 0; i < romanian.textCount(); ++i) {
+      const std::u16string text = romanian.textAt(i).text();
+      commaBelow += static_cast<std::uint32_t>(text.find_first_of(u"\u0218\u0219\u021A\u021B") !=
+                                               std::u16string::npos);
+    }
+    if (c.older) {
+      CHECK(commaBelow == 0);
+    } else {
+      CHECK(commaBelow > 10);
+    }
   }
 }
 

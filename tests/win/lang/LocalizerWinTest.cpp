@@ -56,9 +56,15 @@ TEST_CASE("lang: the localizer is built from resource 130 of the program's resou
   s::lang::selectLanguage(*localizer, u"Japanese");
   CHECK(std::u16string(s::lang::textOf(*localizer, 2010001000)) == u"\u9589\u3058\u308b");
 
+  // The letters old fonts lack follow the real system's age (the prefix says Windows XP).
   s::lang::selectLanguage(*localizer, u"Venetian");
   CHECK(std::u16string(s::lang::textOf(*localizer, 1003000)) ==
         (olderThanVista() ? u"Anula \u0142a mod\u00ecfega" : u"Anula \u019Aa mod\u00ecfega"));
+  s::lang::selectLanguage(*localizer, u"Romanian");
+  CHECK(std::u16string(s::lang::textOf(*localizer, 1013000)) ==
+        (olderThanVista()
+             ? u"Modificarea a fost anulat\u0103!\r\nReporni\u0163i computerul acum."
+             : u"Modificarea a fost anulat\u0103!\r\nReporni\u021Bi computerul acum."));
 }
 
 TEST_CASE("lang: the system language name is the table's name for the user's interface language") {
