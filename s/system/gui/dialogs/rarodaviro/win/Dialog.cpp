@@ -151,7 +151,6 @@ void Dialog::build() {
   // 3, 5. The status text and the link, both small. The status text is an entry so that it
   // follows the language like every other text.
   auto statusLabel = obtain<Label>();
-  statusLabel->setLocalizer(localizer_);
   statusLabel->setTextEntryId(kReadyEntry);
   statusLabel->setFontSizeCode(kSmallFontCode);
   auto progressBar = obtain<ProgressBar>();
@@ -186,12 +185,10 @@ void Dialog::build() {
   auto statusBar = obtain<StatusBar>();
   statusBar->showSizeGrip(true);
   auto undoButton = obtain<Button>();
-  undoButton->setLocalizer(localizer_);
   undoButton->setTextEntryId(kUndoEntry);
   undoButton->setWidthPercentage(100);
   undoButton->setFixedHeight(40);
   auto applyButton = obtain<Button>();
-  applyButton->setLocalizer(localizer_);
   applyButton->setTextEntryId(kApplyEntry);
   applyButton->setWidthPercentage(100);
   applyButton->setFixedHeight(40);

@@ -72,8 +72,14 @@ class Dialog final : public s::gui::events::IEventListener,
   // The window (close, status), the menu bar (a selection), the buttons and the link (a click).
   void event(s::base::IObject* source, std::int32_t code) override;
 
-  // While run() lasts: the window, for tests that look inside.
+  // While run() lasts: the window and some of its components, for tests that look inside.
   s::gui::win::Window* window() const { return window_.get(); }
+  s::gui::win::MenuEx* menuBar() const { return menuBar_; }
+  s::gui::win::PopupMenu* languageMenu() const { return languageMenu_; }
+  s::gui::win::Button* applyButton() const { return applyButton_; }
+  s::gui::win::Button* undoButton() const { return undoButton_; }
+  s::gui::win::Label* statusLabel() const { return statusLabel_; }
+  s::gui::win::Label* linkLabel() const { return linkLabel_; }
 
  private:
   void build();
