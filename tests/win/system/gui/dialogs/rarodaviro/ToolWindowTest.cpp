@@ -85,6 +85,14 @@ class RunningToolWindow {
           return window != nullptr && IsWindowVisible(window) && dialog->statusLabel() != nullptr;
         },
         this);
+    // The window activates itself as it shows; clicks before that would only activate it.
+    shown_ = shown_ && waitFor(
+                           [](void*) {
+                             HWND window = FindWindowW(L"LumeniWindowClass", L"Vexo Ombrel");
+                             return GetForegroundWindow() == window;
+                           },
+                           nullptr);
+    Sleep(100);
   }
   ~RunningToolWindow() {
     if (dialog_->window() != nullptr) dialog_->window()->close();
@@ -98,9 +106,7 @@ class RunningToolWindow {
   Dialog& dialog() { return *dialog_; }
   support::FakeApp& app() { return app_; }
   s::app::win::AppWindow& binding() { return *binding_; }
-  DWORD uiThread() const {
-    return GetWindowThreadProcessId(dialog_->window()->handle(), nullptr);
-  }
+  DWORD uiThread() const { return GetWindowThreadProcessId(dialog_->window()->handle(), nullptr); }
   // A real click on the button while a watcher answers the box it opens; the box's text.
   std::wstring clickAndAnswer(s::gui::win::Button* button) {
     support::MessageBoxWatcher watcher(uiThread(), IDOK);
@@ -227,8 +233,8 @@ TEST_CASE("the view options switch the window, their checks and the stored value
   CHECK(window.isKeptOnTop());
   CHECK(window.isEasyDrag());
   CHECK(std::u16string(window.middleClickAction()) == u"Close");
-  for (std::int32_t command : {Dialog::kKeepOnTopCommand, Dialog::kEasyDragCommand,
-                               Dialog::kCloseByMiddleClickCommand}) {
+  for (std::int32_t command :
+       {Dialog::kKeepOnTopCommand, Dialog::kEasyDragCommand, Dialog::kCloseByMiddleClickCommand}) {
     CAPTURE(command);
     CHECK(dialog.menuBar()->isChecked(command));
     dialog.menuBar()->select(command);
