@@ -120,43 +120,23 @@ bool Label::setFontSizeCode(std::int32_t code) {
 }
 
 void Label::setFontWeight(std::int32_t weight) {
-  base_->setWeight(weight);
-  for (auto& font : states_) {
-    if (font) font->setWeight(weight);
-  }
-  fontsChanged();
+  changeFonts([weight](Font& font) { font.setWeight(weight); });
 }
 
 void Label::setFontFace(const char16_t* face) {
-  base_->setFace(face);
-  for (auto& font : states_) {
-    if (font) font->setFace(face);
-  }
-  fontsChanged();
+  changeFonts([face](Font& font) { font.setFace(face); });
 }
 
 void Label::setFontColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  base_->setTextColour(red, green, blue);
-  for (auto& font : states_) {
-    if (font) font->setTextColour(red, green, blue);
-  }
-  redraw();
+  changeFonts([=](Font& font) { font.setTextColour(red, green, blue); });
 }
 
 void Label::setFontUnderline(bool on) {
-  base_->setUnderline(on);
-  for (auto& font : states_) {
-    if (font) font->setUnderline(on);
-  }
-  fontsChanged();
+  changeFonts([on](Font& font) { font.setUnderline(on); });
 }
 
 void Label::setFontItalic(bool on) {
-  base_->setItalic(on);
-  for (auto& font : states_) {
-    if (font) font->setItalic(on);
-  }
-  fontsChanged();
+  changeFonts([on](Font& font) { font.setItalic(on); });
 }
 
 void Label::fontsChanged() {

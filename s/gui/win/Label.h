@@ -93,6 +93,15 @@ class Label final : public TextControl {
   void startTemporaryText(const char16_t* text, UINT milliseconds);
   void endTemporaryText();
   void fontsChanged();
+  // Applies change to the base font and every state font made so far, then resizes.
+  template <class Change>
+  void changeFonts(Change change) {
+    change(*base_);
+    for (auto& font : states_) {
+      if (font) change(*font);
+    }
+    fontsChanged();
+  }
   // Measures the text with the drawer and relayouts the parent.
   void resize();
   void paint(HDC dc, const RECT& area);

@@ -103,6 +103,14 @@ TEST_CASE("in a window, a click on a plain label reaches the window, one on a bu
   CHECK(eventually([&] { return buttonLog.count(Button::kClick) == 1; }));
   Sleep(50);
   CHECK(windowLog.count(s::gui::IWindow::kLeftButtonDown) == 1);
+  // A wheel turn outside the button is the window's.
+  EventLog wheelLog;
+  window->addListener(s::gui::IWindow::kWheel, &wheelLog);
+  RECT buttonArea{};
+  GetWindowRect(handleOf(button), &buttonArea);
+  SendMessageW(handleOf(button), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA),
+               MAKELPARAM(buttonArea.right + 20, buttonArea.top));
+  CHECK(wheelLog.count(s::gui::IWindow::kWheel) == 1);
   moveAway();
   window->removeAllChildren();
 }
