@@ -8,6 +8,7 @@
 #include "s/gui/MenuEx.h"
 #include "s/gui/PopupMenu.h"
 #include "s/gui/Spacer.h"
+#include "s/gui/dialogs/win/OpenWithShell.h"
 #include "s/gui/drawer/border/UnderWindowMenu.h"
 #include "s/gui/menuitem/MenuItem.h"
 #include "s/gui/win/Button.h"
@@ -18,7 +19,6 @@
 #include "s/gui/win/Window.h"
 #include "s/lang/Lang.h"
 #include "s/map/IMappedData.h"
-#include "s/system/gui/dialogs/rarodaviro/win/OpenWebPage.h"
 #include "s/thread/Pool.h"
 
 namespace s::system::gui::dialogs::rarodaviro {
@@ -101,7 +101,9 @@ s::base::IObject* Dialog::newInstance() const { return s::thread::takeFromPool<D
 void Dialog::release() { s::thread::giveBackToPool(this); }
 
 void Dialog::reset() {
-  // The window goes first: its tree holds every component and menu named below.
+  // The About window before the window it belongs to, then the window: its tree holds every
+  // component and menu named below.
+  about_.release();
   window_.reset();
   menuBar_ = nullptr;
   languageMenu_ = nullptr;
@@ -126,7 +128,10 @@ void Dialog::bind(s::app::win::AppWindow* binding, IHeapCommands* commands) {
   localizer_ = binding != nullptr ? binding->localizer() : nullptr;
 }
 
-void Dialog::setPageOpener(PageOpener opener) { opener_ = opener; }
+void Dialog::setPageOpener(PageOpener opener) {
+  opener_ = opener;
+  about_.setPageOpener(opener);
+}
 
 void Dialog::run() {
   if (binding_ == nullptr || commands_ == nullptr || localizer_ == nullptr) return;
@@ -334,7 +339,7 @@ void Dialog::onMenuCommand(std::int32_t id) {
       toggleOption(id);
       break;
     case kVersionInformationCommand:
-      // The version-information window is not part of this program yet.
+      about_.open(binding_->application(), window_.get());
       break;
     case kSoftwarePageCommand:
       openPage(title + kSoftwarePageOffset);
@@ -400,7 +405,7 @@ void Dialog::showButtonStates() {
 void Dialog::openPage(std::int32_t entry) {
   const char16_t* address = s::lang::textOf(*localizer_, entry);
   if (address == nullptr || *address == 0) return;
-  (opener_ != nullptr ? opener_ : &win::openWebPage)(address);
+  (opener_ != nullptr ? opener_ : &s::gui::dialogs::openWithShell)(address);
 }
 
 }  // namespace s::system::gui::dialogs::rarodaviro

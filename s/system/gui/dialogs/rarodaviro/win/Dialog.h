@@ -4,6 +4,7 @@
 
 #include "s/base/IObject.h"
 #include "s/base/Owned.h"
+#include "s/gui/dialogs/win/AboutOpener.h"
 #include "s/gui/events/IEventListener.h"
 #include "s/system/gui/dialogs/rarodaviro/IHeapCommands.h"
 #include "s/thread/IPoolable.h"
@@ -63,7 +64,8 @@ class Dialog final : public s::gui::events::IEventListener,
   // The binding record gives the settings store, the localizer and the window's defaults;
   // commands does what the two buttons ask. Neither is owned.
   void bind(s::app::win::AppWindow* binding, IHeapCommands* commands);
-  // For tests: where web pages go instead of the shell. Null: the shell again.
+  // For tests: where web pages go instead of the shell (the About window's too). Null: the
+  // shell again.
   void setPageOpener(PageOpener opener);
 
   // Builds the window, shows it, waits until the user has closed it and returns.
@@ -80,6 +82,7 @@ class Dialog final : public s::gui::events::IEventListener,
   s::gui::win::Button* undoButton() const { return undoButton_; }
   s::gui::win::Label* statusLabel() const { return statusLabel_; }
   s::gui::win::Label* linkLabel() const { return linkLabel_; }
+  const s::gui::dialogs::AboutOpener& aboutOpener() const { return about_; }
 
  private:
   void build();
@@ -96,6 +99,8 @@ class Dialog final : public s::gui::events::IEventListener,
   s::lang::Localizer* localizer_ = nullptr;
   IHeapCommands* commands_ = nullptr;
   PageOpener opener_ = nullptr;
+  // The version-information window, made on its first opening.
+  s::gui::dialogs::AboutOpener about_;
 
   s::base::Owned<s::gui::win::Window> window_;
   // Owned by the window's component tree (menus by the bar).

@@ -10,6 +10,7 @@
 #include "s/app/AppWindow.h"
 #include "s/gui/MenuEx.h"
 #include "s/gui/PopupMenu.h"
+#include "s/gui/dialogs/win/About3.h"
 #include "s/gui/win/Button.h"
 #include "s/gui/win/Label.h"
 #include "s/gui/win/Window.h"
@@ -186,7 +187,7 @@ TEST_CASE("a refused command shows its text and moves no button; a done one flip
   CHECK(tool.commands.undos == 2);
 }
 
-TEST_CASE("each page command opens its entry's address; the version command opens none yet") {
+TEST_CASE("each page command opens its entry's address") {
   RunningToolWindow tool;
   REQUIRE(tool.shown());
   Dialog& dialog = tool.dialog();
@@ -213,7 +214,6 @@ TEST_CASE("each page command opens its entry's address; the version command open
   CHECK(textOf(dialog.applyButton()) == u"Increase it Now!");
 
   openedPages().clear();
-  dialog.menuBar()->select(Dialog::kVersionInformationCommand);
   dialog.menuBar()->select(42);
   dialog.menuBar()->select(20000);
   CHECK(openedPages().empty());
@@ -223,6 +223,33 @@ TEST_CASE("each page command opens its entry's address; the version command open
   REQUIRE(openedPages().size() == 1);
   CHECK(openedPages()[0] == u"https://www.vexo.example/");
   controls_test::moveTo(POINT{0, 0});
+}
+
+TEST_CASE("the version command shows one About window over the tool window, again and again") {
+  RunningToolWindow tool;
+  REQUIRE(tool.shown());
+  Dialog& dialog = tool.dialog();
+  HWND toolWindow = dialog.window()->handle();
+  dialog.menuBar()->select(Dialog::kVersionInformationCommand);
+  const s::gui::dialogs::About3* about = dialog.aboutOpener().about();
+  REQUIRE(about != nullptr);
+  REQUIRE(about->window() != nullptr);
+  CHECK(IsWindowVisible(about->window()->handle()));
+  CHECK(std::u16string(about->window()->title()) == u"Version Information");
+  CHECK(std::u16string(dialog.aboutOpener().binding()->windowName()) == u"AboutWindow");
+  CHECK_FALSE(IsWindowEnabled(toolWindow));
+
+  about->window()->close();
+  CHECK(waitFor([](void* hwnd) { return IsWindowEnabled(static_cast<HWND>(hwnd)) != 0; },
+                toolWindow));
+  dialog.menuBar()->select(Dialog::kVersionInformationCommand);
+  CHECK(dialog.aboutOpener().about() == about);
+  REQUIRE(about->window() != nullptr);
+  CHECK(IsWindowVisible(about->window()->handle()));
+  about->window()->close();
+  CHECK(waitFor([](void* hwnd) { return IsWindowEnabled(static_cast<HWND>(hwnd)) != 0; },
+                toolWindow));
+  CHECK(openedPages().empty());
 }
 
 TEST_CASE("the view options switch the window, their checks and the stored values together") {
