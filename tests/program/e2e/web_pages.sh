@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The web pages the About menu, the Language menu and the status bar's link open: each address
-# reaches the shell as the browser gets it. A stand-in browser (the helper's record verb) is
+# The About menu's version window, and the web pages the About menu, the Language menu and the
+# status bar's link open: each address reaches the shell as the browser gets it. A stand-in browser (the helper's record verb) is
 # the prefix's handler of https addresses for the length of the test.
 source "$(dirname "$0")/lib.sh"
 [ -n "$helper" ] || fail "give the helper as third argument"
@@ -34,6 +34,18 @@ for page in "Software Page (online)|https://www.vexo.example/ombrel/" \
   choose "${page%%|*}" "$about_at"
   opened "${page#*|}" "${page%%|*}"
 done
+
+step "Version Information: the About window over the tool window, which waits for it"
+choose "Version Information" "$about_at"
+drive wait-window pid="$pid" title="Version Information" timeout=30000 >/dev/null ||
+  fail "no About window"
+drive expect pid="$pid" title="Vexo Ombrel" enabled=0 >/dev/null ||
+  fail "the tool window takes input while the About window shows"
+drive close pid="$pid" title="Version Information" >/dev/null
+drive wait-gone pid="$pid" title="Version Information" timeout=15000 >/dev/null ||
+  fail "the About window stays"
+drive expect pid="$pid" title="Vexo Ombrel" enabled=1 >/dev/null ||
+  fail "the tool window stays disabled after the About window closed"
 
 step "Translate? (online) opens its page and leaves the language as it is"
 choose "Translate? (online)"
