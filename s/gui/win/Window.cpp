@@ -801,8 +801,10 @@ void Window::moveFullyIntoVirtualScreen() {
 void Window::show(bool visible, bool activate) {
   if (handle() == nullptr) return;
   if (visible && !visible_) {
-    // Read before the minimise below, which records Maximized false.
+    // Read before the minimise below, which records Maximized false and the present place: a
+    // window that has never been placed would otherwise seem to have a stored position.
     const bool storedMaximized = binding_ != nullptr && binding_->getMaximized();
+    const bool storedPosition = binding_ != nullptr && binding_->hasStoredPosition();
     if (activate && taskbarButton_) {
       // Minimising and restoring lets the window take the foreground from another program.
       ShowWindow(handle(), SW_MINIMIZE);
@@ -812,7 +814,7 @@ void Window::show(bool visible, bool activate) {
       if (storedMaximized) {
         maximize();
       } else if (restoresPositions_ && !keepInsideScreen_ &&
-                 (!binding_->hasStoredPosition() || !isStoredPositionUsable())) {
+                 (!storedPosition || !isStoredPositionUsable())) {
         centreOnWorkArea();
       }
     }

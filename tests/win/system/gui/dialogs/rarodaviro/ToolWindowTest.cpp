@@ -4,6 +4,7 @@
 #include <doctest/doctest.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -133,6 +134,19 @@ class RunningToolWindow {
 };
 
 }  // namespace
+
+TEST_CASE("at its first start the tool window shows centred on the work area, 230 x 230") {
+  RunningToolWindow tool;
+  REQUIRE(tool.shown());
+  RECT window{};
+  GetWindowRect(tool.dialog().window()->handle(), &window);
+  RECT work{};
+  REQUIRE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
+  CHECK(window.right - window.left == 230);
+  CHECK(window.bottom - window.top == 230);
+  CHECK(std::abs((window.left + window.right) - (work.left + work.right)) <= 1);
+  CHECK(std::abs((window.top + window.bottom) - (work.top + work.bottom)) <= 1);
+}
 
 TEST_CASE("the status text and the captions follow the language, and the choice is recorded") {
   RunningToolWindow tool;
