@@ -137,6 +137,7 @@ std::int32_t heapChangeMessageEntry(const HeapChangeReport& report) {
       return kNotEnoughMemoryEntry;
     case HeapChangeResult::kWindowsValueUnreadable:
     case HeapChangeResult::kNoUsableSharedSection:
+    case HeapChangeResult::kWindowsValueHasExtraData:
       return kUnusableWindowsValueEntry;
     case HeapChangeResult::kWriteFailed:
     case HeapChangeResult::kChanged:  // not a failure; kept for a complete switch

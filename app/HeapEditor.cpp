@@ -177,6 +177,13 @@ HeapChangeOutcome SetDesktopHeap(std::int32_t newSessionViewSize, std::int32_t n
     outcome.result = HeapChangeResult::kWindowsValueUnreadable;
     return outcome;
   }
+  // The text and at most its terminator: anything more would be lost by the rewrite.
+  const std::uint32_t textBytes = 2 * windows->length();
+  const std::uint32_t storedBytes = oldWindows.data->count();
+  if (storedBytes != textBytes && storedBytes != textBytes + 2) {
+    outcome.result = HeapChangeResult::kWindowsValueHasExtraData;
+    return outcome;
+  }
   SharedSectionRewrite rewrite = RewriteSharedSection(*windows, newSharedHeap);
   if (!rewrite.ok) {
     outcome.result = HeapChangeResult::kNoUsableSharedSection;

@@ -53,6 +53,12 @@ enum class HeapChangeResult {
   kNoUsableSharedSection,
   // A write failed, or a key could not be opened for writing (no administrator rights).
   kWriteFailed,
+  // `Windows` holds more than its text and one terminator: data after the terminating zero, or
+  // a stray byte after the last character. A rewrite would drop those bytes and no undo could
+  // bring them back, so nothing is written. A result of its own (kept last, so the values above
+  // stay as they were), so that the tool window and the command line can tell it from a value
+  // that is merely missing or lacks the clause.
+  kWindowsValueHasExtraData,
 };
 
 struct HeapChangeOutcome {

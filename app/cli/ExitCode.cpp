@@ -19,6 +19,7 @@ ExitCode exitCodeOf(const HeapChangeReport& report) {
       return ExitCode::kNotEnoughMemory;
     case HeapChangeResult::kWindowsValueUnreadable:
     case HeapChangeResult::kNoUsableSharedSection:
+    case HeapChangeResult::kWindowsValueHasExtraData:
       return ExitCode::kUnusableWindowsValue;
     case HeapChangeResult::kWriteFailed:
     case HeapChangeResult::kChanged:

@@ -15,7 +15,8 @@ enum class ExitCode : int {
   kUnsupportedSystem = 2,
   // 480 MiB of physical memory or less: nothing is written.
   kNotEnoughMemory = 3,
-  // The `Windows` value is missing or has no SharedSection clause of three numbers.
+  // The `Windows` value is missing, has no SharedSection clause of three numbers, or holds more
+  // than its text (data after its terminator), which a rewrite would lose.
   kUnusableWindowsValue = 4,
   // A registry write failed, usually for want of administrator rights; nothing was changed.
   kWriteFailed = 5,

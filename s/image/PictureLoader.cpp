@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "s/col/_array/NumberArray.h"
+#include "s/image/gif/Gif.h"
 #include "s/image/jpg/Jpeg.h"
 #include "s/io/MemoryInputStream.h"
 #include "s/thread/Pool.h"
@@ -12,8 +13,11 @@ namespace s::image {
 s::base::Owned<IImage> loadPicture(IPictureSource& source, const char16_t* typeName,
                                    std::uint32_t id) {
   const std::u16string_view type = typeName == nullptr ? u"" : typeName;
-  // Only the JPEG decoder is built; GIF resources are not among the program's pictures.
-  if (type == u"IDR_GIF" || type != u"IDR_JPG") return nullptr;
+  // The GIF kind has no decoder, so there is nothing to read: an empty picture, never none.
+  if (type == u"IDR_GIF") {
+    return s::base::Owned<IImage>(s::thread::takeFromPool<s::image::gif::win::Gif>());
+  }
+  if (type != u"IDR_JPG") return nullptr;
   s::base::Owned<IImage> picture(s::thread::takeFromPool<s::image::jpg::win::Jpeg>());
   s::base::Owned<s::col::_array::ArrayU08> bytes = s::thread::obtain<s::col::_array::ArrayU08>();
   if (source.readResource(typeName, id, *bytes)) {

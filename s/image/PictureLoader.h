@@ -22,9 +22,9 @@ class IPictureSource {
                             s::col::_array::NumberArray<std::uint8_t>& bytes) = 0;
 };
 
-// A picture of the kind the type name asks for ("IDR_JPG": a JPEG), decoded from the resource
-// (typeName, id); empty when the resource is missing or does not decode. Null for a type name
-// without a decoder.
+// A picture of the kind the type name asks for ("IDR_JPG": a JPEG, "IDR_GIF": a GIF), decoded
+// from the resource (typeName, id); empty when the resource is missing or does not decode, and
+// always empty for a GIF, which has no decoder. Null for a type name of no picture kind.
 s::base::Owned<IImage> loadPicture(IPictureSource& source, const char16_t* typeName,
                                    std::uint32_t id);
 

@@ -25,29 +25,28 @@ struct SharedBuffer {
   std::uint32_t size = 0;
 };
 
-SharedBuffer& sharedBuffer(SharedBuffer*& slot, std::uint32_t size) {
-  if (slot == nullptr) {
-    auto* buffer = new SharedBuffer();
-    buffer->data = static_cast<std::uint8_t*>(s::col::allocateOrDie(size));
-    buffer->size = size;
-    slot = buffer;
-  }
-  return *slot;
+SharedBuffer* newSharedBuffer(std::uint32_t size) {
+  auto* buffer = new SharedBuffer();
+  buffer->data = static_cast<std::uint8_t*>(s::col::allocateOrDie(size));
+  buffer->size = size;
+  return buffer;
 }
 
+// Each made by the initialisation of a local static, which the language runs once even when
+// threads arrive together; never destroyed, as keys may still be read by exit handlers.
 SharedBuffer& queryBuffer() {
-  static SharedBuffer* buffer = nullptr;
-  return sharedBuffer(buffer, RegDir::kInitialQueryBufferSize);
+  static SharedBuffer* const buffer = newSharedBuffer(RegDir::kInitialQueryBufferSize);
+  return *buffer;
 }
 
 SharedBuffer& keyEnumerationBuffer() {
-  static SharedBuffer* buffer = nullptr;
-  return sharedBuffer(buffer, RegDir::kEnumerationBufferSize);
+  static SharedBuffer* const buffer = newSharedBuffer(RegDir::kEnumerationBufferSize);
+  return *buffer;
 }
 
 SharedBuffer& valueEnumerationBuffer() {
-  static SharedBuffer* buffer = nullptr;
-  return sharedBuffer(buffer, RegDir::kEnumerationBufferSize);
+  static SharedBuffer* const buffer = newSharedBuffer(RegDir::kEnumerationBufferSize);
+  return *buffer;
 }
 
 std::uint32_t read32(const std::uint8_t* bytes) {
@@ -322,7 +321,7 @@ bool RegDir::queryValue(const char16_t* name, std::uint32_t* type, std::uint32_t
   valueBuffer_.clear();
   valueBuffer_.reserve(dataLength + 2);
   valueBuffer_.append(buffer.data + dataOffset, dataLength);
-  // Two zero bytes after the data (not counted) make any text value a terminated text.
+  // Two zero bytes after the data (not counted): the room a text read needs for its terminator.
   static const std::uint8_t kZeros[2] = {0, 0};
   valueBuffer_.append(kZeros, 2);
   valueBuffer_.setCount(dataLength);
@@ -399,9 +398,12 @@ const char16_t* RegDir::getString(const char16_t* name, const char16_t* fallback
   std::uint32_t size = 0;
   if (!queryValue(name, &type, &size, -1)) return fallback;
   if (size == 0) return u"";
-  auto* text = reinterpret_cast<const char16_t*>(valueBuffer_.items());
+  if (type != kRegSz && type != kRegExpandSz) return fallback;
+  // The stored bytes need not end in a terminator, nor even in a whole character: the text is
+  // the whole characters, ended here. A stray last byte belongs to no character and is dropped.
+  auto* text = reinterpret_cast<char16_t*>(valueBuffer_.items());
+  text[size / 2] = 0;
   if (type == kRegSz) return text;
-  if (type != kRegExpandSz) return fallback;
   if (wasExpandable != nullptr) *wasExpandable = true;
   if (!expand) return text;
   expansionBuffer_.setCount(0);

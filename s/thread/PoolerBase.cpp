@@ -11,7 +11,7 @@ void PoolerBase::giveBack(void* object, std::uint32_t size) {
   {
     LockGuard guard(locker_.lock());
     // "Above the maximum": up to maxFree_ + 1 objects are kept.
-    bool keep = freeList_.count() <= maxFree_;
+    bool keep = !closed_ && freeList_.count() <= maxFree_;
     if (keep && sizeAccounting_) {
       keep = size <= maxObjectSize_ && totalSize_ + size <= maxTotalSize_;
     }
@@ -59,7 +59,7 @@ void PoolerBase::giveBackAll(void* const* objects, std::uint32_t n) {
   std::uint32_t first = 0;
   {
     LockGuard guard(locker_.lock());
-    for (; first < n && freeList_.count() <= maxFree_; ++first) {
+    for (; first < n && !closed_ && freeList_.count() <= maxFree_; ++first) {
       resetObject(objects[first]);
       freeList_.appendPointer(objects[first]);
     }
@@ -85,6 +85,14 @@ std::uint32_t PoolerBase::freeCount() {
 std::uint32_t PoolerBase::totalSize() {
   LockGuard guard(locker_.lock());
   return totalSize_;
+}
+
+void PoolerBase::close() {
+  {
+    LockGuard guard(locker_.lock());
+    closed_ = true;
+  }
+  destroyFreeObjects();
 }
 
 void PoolerBase::destroyFreeObjects() {

@@ -49,6 +49,9 @@ class PoolerBase : public s::base::IObject,
   // Free objects are deleted by the subclass's destructor through this, while it can still
   // destroy them.
   void destroyFreeObjects();
+  // Destroys the free objects, and from then on every object given back: a process-wide pool's
+  // end at process exit, after which nothing would free what it kept.
+  void close();
   void setSizeAccounting(bool on) { sizeAccounting_ = on; }
 
  private:
@@ -59,6 +62,7 @@ class PoolerBase : public s::base::IObject,
   std::uint32_t maxTotalSize_ = kMaxTotalSize;
   std::uint32_t totalSize_ = 0;
   bool sizeAccounting_ = false;
+  bool closed_ = false;
 };
 
 // The plain size-aware pool.

@@ -30,9 +30,7 @@ AttrFactory& AttrFactory::instance() {
   return *factory;
 }
 
-void AttrFactory::closeAtExit(void* factory) {
-  static_cast<AttrFactory*>(factory)->destroyFreeObjects();
-}
+void AttrFactory::closeAtExit(void* factory) { static_cast<AttrFactory*>(factory)->close(); }
 
 std::uint32_t AttrFactory::sizeOf(void*) { return sizeof(AttrRecord); }
 

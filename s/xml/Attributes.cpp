@@ -2,6 +2,7 @@
 
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/thread/Pool.h"
+#include "s/xml/Names.h"
 
 namespace s::xml {
 
@@ -15,9 +16,11 @@ s::base::IObject* Attributes::newInstance() const { return s::thread::takeFromPo
 
 void Attributes::release() { s::thread::giveBackToPool(this); }
 
-void Attributes::add(const char16_t* name, std::uint32_t nameLength, const char16_t* value,
+bool Attributes::add(const char16_t* name, std::uint32_t nameLength, const char16_t* value,
                      std::uint32_t valueLength) {
+  if (!isWritableAttributeName(name, nameLength)) return false;
   records_.append(AttrFactory::instance().make(name, nameLength, value, valueLength));
+  return true;
 }
 
 std::uint32_t Attributes::find(const char16_t* name, std::uint32_t nameLength) const {

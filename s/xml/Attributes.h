@@ -28,7 +28,9 @@ class Attributes final : public s::base::IObject, public s::thread::IPoolable {
 
   std::uint32_t count() const { return records_.count(); }
   const AttrRecord& at(std::uint32_t index) const { return *records_.at(index); }
-  void add(const char16_t* name, std::uint32_t nameLength, const char16_t* value,
+  // Adds a record with copies of the texts; false, and nothing added, for a name that would
+  // not read back as itself (see isWritableAttributeName).
+  bool add(const char16_t* name, std::uint32_t nameLength, const char16_t* value,
            std::uint32_t valueLength);
   // Appends a filled record from the record pool; the list owns it from here.
   void append(AttrRecord* record) { records_.append(record); }

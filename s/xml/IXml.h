@@ -28,10 +28,12 @@ class IXml : public s::base::IObject {
   virtual const char16_t* parse(const char16_t* text) = 0;
   virtual void parseUtf8(const ArrayU08& bytes) = 0;
   virtual const char16_t* name() const = 0;
-  virtual void setName(const char16_t* text, std::int32_t count = -1) = 0;
+  // False, and the name unchanged, for a name that would not read back as itself.
+  virtual bool setName(const char16_t* text, std::int32_t count = -1) = 0;
   virtual bool nameEquals(const char16_t* text, std::int32_t count = -1) const = 0;
   virtual bool isComment() const = 0;
   virtual IXml* child(std::uint32_t index) const = 0;
+  // Null, and no child added, for a name that would not read back as itself.
   virtual IXml* addChild(const char16_t* name, std::int32_t count = -1) = 0;
   virtual void appendChild(IXml* node) = 0;
   virtual void removeChild(std::uint32_t index) = 0;

@@ -2,6 +2,7 @@
 
 #include "s/map/SectionText.h"
 #include "s/thread/Pool.h"
+#include "s/xml/Names.h"
 
 namespace s::xml {
 
@@ -58,12 +59,29 @@ void MappedData::save() {
   if (!filePath_->isEmpty()) root_->saveFile(filePath_->text());
 }
 
+namespace {
+
+// Whether every part of the section path can be an element name: a section the document could
+// not carry is not made at all, rather than made down to the part that fails.
+bool isWritableSection(const char16_t* at) {
+  while (*at != 0) {
+    while (isSeparator(*at)) ++at;
+    const char16_t* start = at;
+    while (*at != 0 && !isSeparator(*at)) ++at;
+    if (!isWritableElementName(start, static_cast<std::uint32_t>(at - start))) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 Node* MappedData::findSection(const char16_t* section, bool create, Node** parent,
                               std::uint32_t* index) {
   Node* node = root_.get();
   *parent = nullptr;
   *index = 0;
   const char16_t* at = textOrEmpty(section);
+  if (create && !isWritableSection(at)) return nullptr;
   while (*at != 0) {
     while (isSeparator(*at)) ++at;
     const char16_t* start = at;
@@ -74,8 +92,10 @@ Node* MappedData::findSection(const char16_t* section, bool create, Node** paren
     part->appendUnits(start, static_cast<std::uint32_t>(at - start));
     std::uint32_t childIndex = 0;
     if (!node->findChildIndex(part->text(), &childIndex, -1)) {
-      if (!create) return nullptr;
-      node->addChild(part->text(), static_cast<std::int32_t>(part->length()));
+      if (!create ||
+          node->addChild(part->text(), static_cast<std::int32_t>(part->length())) == nullptr) {
+        return nullptr;
+      }
       childIndex = node->childCount() - 1;
     }
     *parent = node;

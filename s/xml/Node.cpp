@@ -13,6 +13,7 @@
 #include "s/str/strbuffer/Utf8.h"
 #include "s/thread/Pool.h"
 #include "s/xml/Entities.h"
+#include "s/xml/Names.h"
 
 namespace s::xml {
 
@@ -43,7 +44,8 @@ std::int64_t parseSigned(const char16_t* text) {
   return negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
 }
 
-// The unsigned base-10 reading: a minus sign negates modulo 2^64, too many digits saturate.
+// The unsigned base-10 reading: a negative number is below the range and gives 0, too many
+// digits saturate.
 std::uint64_t parseUnsigned(const char16_t* text) {
   while (isXmlBlank(*text)) ++text;
   bool negative = *text == u'-';
@@ -54,7 +56,22 @@ std::uint64_t parseUnsigned(const char16_t* text) {
     std::uint64_t digit = static_cast<std::uint64_t>(*text - u'0');
     value = value > (limit - digit) / 10 ? limit : value * 10 + digit;
   }
-  return negative ? 0 - value : value;
+  return negative ? 0 : value;
+}
+
+// Numbers outside a narrower type's range stop at its limits, as the text buffer's do; a plain
+// cast would keep the low bits and give an unrelated number.
+template <class T>
+T saturated(std::int64_t value) {
+  if (value < std::numeric_limits<T>::min()) return std::numeric_limits<T>::min();
+  if (value > std::numeric_limits<T>::max()) return std::numeric_limits<T>::max();
+  return static_cast<T>(value);
+}
+
+template <class T>
+T saturated(std::uint64_t value) {
+  return value > std::numeric_limits<T>::max() ? std::numeric_limits<T>::max()
+                                               : static_cast<T>(value);
 }
 
 // The stored form of the first record with that name, or null.
@@ -126,6 +143,22 @@ const Unit* skipPast(const Unit* at, const Unit* end, char16_t unit) {
 template <class Unit>
 std::uint32_t unitsBetween(const Unit* from, const Unit* to) {
   return static_cast<std::uint32_t>(to - from);
+}
+
+// Past every "<?...?>" (the XML declaration, processing instructions) that comes next; `at`
+// itself when the next "<" opens anything else. One that never ends ends the document.
+template <class Unit>
+const Unit* skipDeclarations(const Unit* at, const Unit* end) {
+  for (;;) {
+    const Unit* open = findUnit(at, end, u'<');
+    if (open == end) return at;
+    const Unit* question = skipBlanks(open + 1, end);
+    if (question == end || *question != u'?') return at;
+    const Unit* close = question + 1;
+    while (end - close >= 2 && !(close[0] == u'?' && close[1] == u'>')) ++close;
+    if (end - close < 2) return end;
+    at = close + 2;
+  }
 }
 
 }  // namespace
@@ -292,7 +325,7 @@ void Node::walk(const char16_t*) const {
 const char16_t* Node::parse(const char16_t* text) {
   if (text == nullptr) return nullptr;
   Supply supply;
-  return parseElement(text, text + textLength(text), 0, supply);
+  return parseDocument(text, text + textLength(text), supply);
 }
 
 void Node::parseUtf8(const ArrayU08& bytes) {
@@ -305,7 +338,19 @@ void Node::parseUtf8(const ArrayU08& bytes) {
   // A zero byte in the document ends it, like the terminator.
   const auto* zero = static_cast<const std::uint8_t*>(std::memchr(begin, 0, count));
   Supply supply;
-  parseElement(begin, zero != nullptr ? zero : begin + count, 0, supply);
+  parseDocument(begin, zero != nullptr ? zero : begin + count, supply);
+}
+
+template <class Unit>
+const Unit* Node::parseDocument(const Unit* at, const Unit* end, Supply& supply) {
+  // Files from elsewhere begin with a declaration, comments, or both: the root comes after.
+  for (;;) {
+    at = skipDeclarations(at, end);
+    const Unit* next = parseElement(at, end, 0, supply);
+    if (next == at || !isComment()) return next;
+    nameLength_ = 0;
+    at = next;
+  }
 }
 
 template <class Unit>
@@ -385,7 +430,7 @@ void Node::addRecord(Supply& supply, const std::uint8_t* name, std::uint32_t nam
 
 const char16_t* Node::setCommentName(const char16_t* at, const char16_t* end) {
   std::uint32_t length = end - at < 3 ? unitsBetween(at, end) : 3;
-  setName(at, static_cast<std::int32_t>(length));
+  assignName(at, length);
   return at + length;
 }
 
@@ -399,7 +444,7 @@ const std::uint8_t* Node::setCommentName(const std::uint8_t* at, const std::uint
     at += s::str::strbuffer::decodeUtf8Char(at, unitsBetween(at, end), units + length, &produced);
     length += produced;
   }
-  setName(units, static_cast<std::int32_t>(length < 3 ? length : 3));
+  assignName(units, length < 3 ? length : 3);
   return at;
 }
 
@@ -427,8 +472,14 @@ void Node::setNameUnits(const std::uint8_t* bytes, std::uint32_t count) {
   nameLength_ = static_cast<std::uint32_t>(nameEnd - name_);
 }
 
-void Node::setName(const char16_t* text, std::int32_t count) {
+bool Node::setName(const char16_t* text, std::int32_t count) {
   std::uint32_t length = lengthOf(text, count);
+  if (!isWritableElementName(text, length)) return false;
+  assignName(text, length);
+  return true;
+}
+
+void Node::assignName(const char16_t* text, std::uint32_t length) {
   if (length + 1 > nameCapacity_) {
     auto* storage =
         static_cast<char16_t*>(std::malloc((std::size_t{length} + 1) * sizeof(char16_t)));
@@ -461,8 +512,9 @@ bool Node::nameEquals(const char16_t* text, std::int32_t count) const {
 }
 
 Node* Node::addChild(const char16_t* name, std::int32_t count) {
+  if (!isWritableElementName(name, lengthOf(name, count))) return nullptr;
   s::base::Owned<Node> node(s::thread::takeFromPool<Node>());
-  node->setName(name, count);
+  node->assignName(name, lengthOf(name, count));
   children_.append(node.get());
   return node.detach();
 }
@@ -578,15 +630,15 @@ bool Node::getBool(const char16_t* name, bool defaultValue) const {
 
 std::int8_t Node::getInt8(const char16_t* name, std::int8_t defaultValue) const {
   const char16_t* value = storedValue(attributes_, name);
-  return value == nullptr ? defaultValue : static_cast<std::int8_t>(parseSigned(value));
+  return value == nullptr ? defaultValue : saturated<std::int8_t>(parseSigned(value));
 }
 std::int16_t Node::getInt16(const char16_t* name, std::int16_t defaultValue) const {
   const char16_t* value = storedValue(attributes_, name);
-  return value == nullptr ? defaultValue : static_cast<std::int16_t>(parseSigned(value));
+  return value == nullptr ? defaultValue : saturated<std::int16_t>(parseSigned(value));
 }
 std::int32_t Node::getInt32(const char16_t* name, std::int32_t defaultValue) const {
   const char16_t* value = storedValue(attributes_, name);
-  return value == nullptr ? defaultValue : static_cast<std::int32_t>(parseSigned(value));
+  return value == nullptr ? defaultValue : saturated<std::int32_t>(parseSigned(value));
 }
 std::int64_t Node::getInt64(const char16_t* name, std::int64_t defaultValue) const {
   const char16_t* value = storedValue(attributes_, name);
@@ -594,15 +646,15 @@ std::int64_t Node::getInt64(const char16_t* name, std::int64_t defaultValue) con
 }
 std::uint8_t Node::getUInt8(const char16_t* name, std::uint8_t defaultValue) const {
   const char16_t* value = storedValue(attributes_, name);
-  return value == nullptr ? defaultValue : static_cast<std::uint8_t>(parseUnsigned(value));
+  return value == nullptr ? defaultValue : saturated<std::uint8_t>(parseUnsigned(value));
 }
 std::uint16_t Node::getUInt16(const char16_t* name, std::uint16_t defaultValue) const {
   const char16_t* value = storedValue(attributes_, name);
-  return value == nullptr ? defaultValue : static_cast<std::uint16_t>(parseUnsigned(value));
+  return value == nullptr ? defaultValue : saturated<std::uint16_t>(parseUnsigned(value));
 }
 std::uint32_t Node::getUInt32(const char16_t* name, std::uint32_t defaultValue) const {
   const char16_t* value = storedValue(attributes_, name);
-  return value == nullptr ? defaultValue : static_cast<std::uint32_t>(parseUnsigned(value));
+  return value == nullptr ? defaultValue : saturated<std::uint32_t>(parseUnsigned(value));
 }
 std::uint64_t Node::getUInt64(const char16_t* name, std::uint64_t defaultValue) const {
   const char16_t* value = storedValue(attributes_, name);

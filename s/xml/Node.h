@@ -38,12 +38,15 @@ class Node final : public IXml, public s::thread::IPoolable {
   // The name, or the empty text while none is set.
   const char16_t* name() const override { return nameLength_ > 0 ? name_ : u""; }
   std::uint32_t nameLength() const { return nameLength_; }
-  void setName(const char16_t* text, std::int32_t count = -1) override;
+  // Refuses (false, name unchanged) a name that would not read back as itself; the reader
+  // itself keeps whatever name it finds.
+  bool setName(const char16_t* text, std::int32_t count = -1) override;
   // Count -1: the whole name ignoring case; otherwise count units exactly, ending the name.
   bool nameEquals(const char16_t* text, std::int32_t count = -1) const override;
   bool isComment() const override { return nameLength_ > 0 && name_[0] == u'!'; }
   // No bounds check.
   Node* child(std::uint32_t index) const override { return children_.at(index); }
+  // Null for a name setName refuses.
   Node* addChild(const char16_t* name, std::int32_t count = -1) override;
   // Takes ownership of a node from the node pool.
   void appendChild(IXml* node) override;
@@ -100,6 +103,9 @@ class Node final : public IXml, public s::thread::IPoolable {
   // The nodes and records of one reading, taken from their pools a batch at a time.
   class Supply;
 
+  // The root element, after any leading declarations and comments.
+  template <class Unit>
+  const Unit* parseDocument(const Unit* at, const Unit* end, Supply& supply);
   // One reader for both inputs: UTF-16 text, and UTF-8 bytes decoded piece by piece straight
   // into the names and records. The scan stops at end, the first terminator.
   template <class Unit>
@@ -110,7 +116,8 @@ class Node final : public IXml, public s::thread::IPoolable {
   // The "!" of a comment and the two units after it, as the name; returns where they end.
   const char16_t* setCommentName(const char16_t* at, const char16_t* end);
   const std::uint8_t* setCommentName(const std::uint8_t* at, const std::uint8_t* end);
-  void setNameUnits(const char16_t* text, std::uint32_t length) { setName(text, length); }
+  void setNameUnits(const char16_t* text, std::uint32_t length) { assignName(text, length); }
+  void assignName(const char16_t* text, std::uint32_t length);
   void setNameUnits(const std::uint8_t* bytes, std::uint32_t count);
   void addRecord(Supply& supply, const char16_t* name, std::uint32_t nameLength,
                  const char16_t* value, std::uint32_t valueLength);

@@ -11,7 +11,7 @@ if(WIN32)
                "${resources}/lang/lang.xml" "${resources}/images/ombrel.ico")
   add_test(NAME instance_probe COMMAND instance_probe drive)
   # The copies share one settings area of the prefix's registry.
-  set_tests_properties(instance_probe PROPERTIES RESOURCE_LOCK vexo_instance_probe
+  set_tests_properties(instance_probe PROPERTIES RESOURCE_LOCK "vexo_instance_probe;vexo_desktop"
                        LABELS emulated-slow TIMEOUT 240)
 
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)

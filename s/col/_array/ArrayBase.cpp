@@ -257,18 +257,21 @@ s::base::Owned<ArrayBase::StrBuffer> ArrayBase::toHex() const {
   return buffer;
 }
 
-s::base::Owned<Iterator> ArrayBase::iterator() { return Iterator::at(this, -1); }
+// The same starting points as a text's iterators, element for unit.
+s::base::Owned<Iterator> ArrayBase::iterator() { return Iterator::over(this, 0, -1); }
 
 s::base::Owned<Iterator> ArrayBase::iteratorAtEnd() {
-  return Iterator::at(this, static_cast<std::int32_t>(count_));
+  return Iterator::over(this, count_, static_cast<std::int32_t>(count_));
 }
 
 s::base::Owned<Iterator> ArrayBase::iteratorAt(std::uint32_t index) {
-  return Iterator::at(this, static_cast<std::int32_t>(index));
+  if (index == kAll) index = count_;
+  return Iterator::over(this, index, static_cast<std::int32_t>(index) - 1);
 }
 
 s::base::Owned<Iterator> ArrayBase::iteratorFromEnd(std::uint32_t n) {
-  return Iterator::at(this, static_cast<std::int32_t>(count_ - n));
+  if (n == kAll) return Iterator::over(this, 0, 0);
+  return Iterator::over(this, count_ - n, static_cast<std::int32_t>(count_ - n));
 }
 
 bool ArrayBase::read(void* destination, std::uint32_t count, std::uint32_t* bytesRead) {

@@ -11,12 +11,15 @@ void Iterator::release() { s::thread::giveBackToPool(this); }
 
 void Iterator::reset() {
   index_ = -1;
+  position_ = 0;
   array_ = nullptr;
 }
 
-s::base::Owned<Iterator> Iterator::at(ArrayBase* array, std::int32_t index) {
+s::base::Owned<Iterator> Iterator::over(ArrayBase* array, std::uint32_t position,
+                                        std::int32_t index) {
   auto iterator = s::thread::obtain<Iterator>();
   iterator->array_ = array;
+  iterator->position_ = position;
   iterator->index_ = index;
   return iterator;
 }
@@ -25,12 +28,12 @@ bool Iterator::hasNext() const { return index_ < static_cast<std::int32_t>(array
 
 void* Iterator::next() {
   ++index_;
-  return array_->elementAt(static_cast<std::uint32_t>(index_));
+  return array_->elementAt(position_++);
 }
 
 void* Iterator::previous() {
   --index_;
-  return array_->elementAt(static_cast<std::uint32_t>(index_));
+  return array_->elementAt(--position_);
 }
 
 }  // namespace s::col::_array

@@ -165,6 +165,15 @@ TEST_CASE("a failed apply answers its own exit code and message and writes nothi
       {"unusable Windows value",
        [](Program& p) { p.seedWindows(s::reg::kRegExpandSz, u"SharedSection=1024,3072,512k"); }, 4,
        1015000, nullptr},
+      {"Windows value with data after its terminator",
+       [](Program&) {
+         const std::u16string stored = std::u16string(vexo_test::kStockXp) + u'\0' + u"more";
+         REQUIRE(s::reg::OpenRegDir(s::reg::kHkeyLocalMachine, app::kSubSystemsPath)
+                     ->setValue(u"Windows", s::reg::kRegExpandSz, stored.data(),
+                                static_cast<std::uint32_t>(2 * stored.size())) ==
+                 s::reg::NtStatus::kSuccess);
+       },
+       4, 1015000, nullptr},
       {"480 MiB", [](Program&) { s::system::os::host::setTotalPhysicalMemory(503316480ull); }, 3,
        1014000, nullptr},
       {"Windows 2000",

@@ -150,6 +150,15 @@ TEST_CASE("a failed apply or undo writes nothing anywhere and keeps the in-force
       {"a Windows value without a usable clause",
        [](Tool& tool) { tool.seedWindows(s::reg::kRegExpandSz, u"SharedSection=1024,3072 x"); },
        HeapChangeStatus::kFailed, HeapChangeResult::kNoUsableSharedSection, 1015000},
+      {"a Windows value with data after its terminator",
+       [](Tool&) {
+         const std::u16string stored = std::u16string(vexo_test::kStockXp) + u'\0' + u"more";
+         REQUIRE(s::reg::OpenRegDir(s::reg::kHkeyLocalMachine, app::kSubSystemsPath)
+                     ->setValue(u"Windows", s::reg::kRegExpandSz, stored.data(),
+                                static_cast<std::uint32_t>(2 * stored.size())) ==
+                 s::reg::NtStatus::kSuccess);
+       },
+       HeapChangeStatus::kFailed, HeapChangeResult::kWindowsValueHasExtraData, 1015000},
       {"a Windows value that is no text",
        [](Tool& tool) { tool.seedWindows(s::reg::kRegBinary, u"SharedSection=1,2,3"); },
        HeapChangeStatus::kFailed, HeapChangeResult::kWindowsValueUnreadable, 1015000},

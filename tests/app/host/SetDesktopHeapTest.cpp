@@ -163,6 +163,46 @@ TEST_CASE("a Windows value that cannot be used changes nothing and says why") {
   }
 }
 
+TEST_CASE("a Windows value holding more bytes than its text is refused; a bare text is not") {
+  const std::u16string stock = kStockXp;
+  struct Case {
+    const char* what;
+    std::u16string data;
+    std::uint32_t extraByte;  // 1: one stray byte after the units
+    HeapChangeResult result;
+  };
+  const Case cases[] = {
+      {"data after the terminator", stock + u'\0' + u"ServerDll=hidden,4" + u'\0', 0,
+       HeapChangeResult::kWindowsValueHasExtraData},
+      {"a second terminator", stock + u'\0' + u'\0', 0,
+       HeapChangeResult::kWindowsValueHasExtraData},
+      {"a stray byte after the text", stock, 1, HeapChangeResult::kWindowsValueHasExtraData},
+      {"a stray byte after the terminator", stock + u'\0', 1,
+       HeapChangeResult::kWindowsValueHasExtraData},
+      {"no terminator", stock, 0, HeapChangeResult::kChanged},
+  };
+  for (const Case& c : cases) {
+    CAPTURE(std::string(c.what));
+    Machine machine;
+    std::u16string padded = c.data + u'A';
+    auto key = s::reg::OpenRegDir(s::reg::kHkeyLocalMachine, app::kSubSystemsPath);
+    REQUIRE(key->setValue(u"Windows", s::reg::kRegExpandSz, padded.data(),
+                          static_cast<std::uint32_t>(2 * c.data.size() + c.extraByte)) ==
+            NtStatus::kSuccess);
+    std::u16string before = machine.registry.dump();
+    std::int32_t svs = -11, heap = -22;
+    CHECK(app::SetDesktopHeap(96, 9216, svs, heap).result == c.result);
+    if (c.result == HeapChangeResult::kChanged) {
+      CHECK(machine.windows() == withNul(stockWith(u"SharedSection=1024,9216,512")));
+      CHECK(heap == 3072);
+    } else {
+      CHECK(machine.registry.dump() == before);
+      CHECK(svs == -11);
+      CHECK(heap == -22);
+    }
+  }
+}
+
 TEST_CASE("a REG_SZ Windows value is written back as REG_EXPAND_SZ") {
   Machine machine;
   machine.seedWindows(s::reg::kRegSz, u"x SHAREDSECTION=1,2,3");

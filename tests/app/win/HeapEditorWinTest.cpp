@@ -104,3 +104,39 @@ TEST_CASE("without administrator rights nothing changes and the outcome says so"
   CHECK(readWin32(kSubSystemsW, L"Windows").bytes == stockWith(L"SharedSection=1024,3072,512"));
   CHECK_FALSE(readWin32(kMemoryW, L"SessionViewSize").present);
 }
+
+TEST_CASE("a Windows value holding more than its text and terminator is left as it is") {
+  const std::wstring stock = stockWith(L"SharedSection=1024,3072,512");  // with its NUL
+  struct Case {
+    const char* what;
+    std::wstring data;
+    DWORD size;
+  };
+  const std::wstring hidden = stock + L"ServerDll=hidden,4" + L'\0';
+  const Case cases[] = {
+      {"data after the terminator", hidden, static_cast<DWORD>(2 * hidden.size())},
+      {"a stray byte after the terminator", stock + L'A', static_cast<DWORD>(2 * stock.size() + 1)},
+  };
+  for (const Case& c : cases) {
+    CAPTURE(std::string(c.what));
+    vexo_test::HeapRegistryState state;
+    REQUIRE(state.seeded());
+    HKEY key = nullptr;
+    REQUIRE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, kSubSystemsW, 0, KEY_SET_VALUE, &key) ==
+            ERROR_SUCCESS);
+    LONG written = RegSetValueExW(key, L"Windows", 0, REG_EXPAND_SZ,
+                                  reinterpret_cast<const BYTE*>(c.data.data()), c.size);
+    RegCloseKey(key);
+    REQUIRE(written == ERROR_SUCCESS);
+
+    std::int32_t svs = -1, heap = -1;
+    CHECK(app::SetDesktopHeap(96, 9216, svs, heap).result ==
+          HeapChangeResult::kWindowsValueHasExtraData);
+    CHECK(heap == -1);
+    CHECK(svs == -1);
+    Win32Value windows = readWin32(kSubSystemsW, L"Windows");
+    CHECK(windows.type == REG_EXPAND_SZ);
+    CHECK(windows.bytes == c.data.substr(0, c.size / 2));
+    CHECK_FALSE(readWin32(kMemoryW, L"SessionViewSize").present);
+  }
+}

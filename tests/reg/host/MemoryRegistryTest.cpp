@@ -96,6 +96,21 @@ TEST_CASE("every key released leaves no native handle open") {
   CHECK(fresh.registry.openHandleCount() == 0);
 }
 
+TEST_CASE("deleteTree(true) closes the key's handle and its sub-keys' at once") {
+  FreshRegistry fresh;
+  for (const char16_t* path : {u"h\\a\\deep", u"h\\b"}) {
+    REQUIRE(OpenRegDir(s::reg::kHkeyLocalMachine, path)->setInt32(u"v", 1) == NtStatus::kSuccess);
+  }
+  Owned<RegDir> top = OpenRegDir(s::reg::kHkeyLocalMachine, u"h");
+  REQUIRE(top->isOpen());
+  CHECK(fresh.registry.openHandleCount() == 1);
+  // Counted while the key is still held: releasing it would close a forgotten handle anyway.
+  CHECK(top->deleteTree(true) == NtStatus::kSuccess);
+  CHECK_FALSE(top->isOpen());
+  CHECK(fresh.registry.openHandleCount() == 0);
+  CHECK_FALSE(fresh.registry.keyExists(u"\\Registry\\Machine\\h"));
+}
+
 TEST_CASE("the in-memory registry answers with the native statuses") {
   FreshRegistry fresh;
   const s::reg::NativeTable& t = MemoryRegistry::table();

@@ -1,6 +1,8 @@
 #include <doctest/doctest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "s/cleaner/CleanerIObject.h"
 #include "s/col/Growth.h"
@@ -10,6 +12,7 @@
 #include "s/comp/Comparators.h"
 #include "s/map/MapTable.h"
 #include "s/number/S64Value.h"
+#include "s/str/strbuffer/Iterator.h"
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/thread/Pool.h"
 #include "s/tree/FlexNode.h"
@@ -184,6 +187,48 @@ TEST_CASE("array iterators walk forward and back") {
   auto back = array->iteratorAtEnd();
   CHECK(*static_cast<std::uint32_t*>(back->previous()) == 12);
   CHECK(array->iteratorFromEnd(1)->index() == 2);
+}
+
+TEST_CASE("array iterators walk elements exactly as text iterators walk units") {
+  auto array = obtain<ArrayU32>();
+  for (std::uint32_t i = 10; i < 15; ++i) array->add(i);
+  auto text = s::str::strbuffer::newStr(u"abcde");
+  // What the review saw: the element after the one asked for, and the slot at count.
+  CHECK(*static_cast<std::uint32_t*>(array->iteratorAt(1)->next()) == 11);
+  CHECK(*static_cast<std::uint32_t*>(array->iteratorFromEnd(1)->next()) == 14);
+
+  // Every way to start, walked forward as far as hasNext allows and back as far as hasPrevious
+  // allows; the text is the measure of index and position at each step.
+  using Start = std::pair<s::base::Owned<s::col::_array::Iterator>,
+                          s::base::Owned<s::str::strbuffer::Iterator>>;
+  std::vector<std::pair<std::string, Start>> starts;
+  starts.emplace_back("iterator", Start(array->iterator(), text->iterator()));
+  starts.emplace_back("at end", Start(array->iteratorAtEnd(), text->iteratorAtEnd()));
+  for (std::uint32_t i : {0u, 1u, 4u, 5u, ArrayU32::kAll}) {
+    starts.emplace_back("at " + std::to_string(i),
+                        Start(array->iteratorAt(i), text->iteratorAt(i)));
+    starts.emplace_back("from end " + std::to_string(i),
+                        Start(array->iteratorFromEnd(i), text->iteratorFromEnd(i)));
+  }
+  for (auto& [what, start] : starts) {
+    CAPTURE(what);
+    auto& [elements, units] = start;
+    CHECK(elements->index() == units->index());
+    for (int step = 0; step < 3 && units->hasNext(); ++step) {
+      REQUIRE(elements->hasNext());
+      std::uint32_t element = *static_cast<std::uint32_t*>(elements->next());
+      CHECK(element - 10 == static_cast<std::uint32_t>(*units->next() - u'a'));
+      CHECK(elements->index() == units->index());
+    }
+    CHECK(elements->hasNext() == units->hasNext());
+    for (int step = 0; step < 6 && units->hasPrevious(); ++step) {
+      REQUIRE(elements->hasPrevious());
+      std::uint32_t element = *static_cast<std::uint32_t*>(elements->previous());
+      CHECK(element - 10 == static_cast<std::uint32_t>(*units->previous() - u'a'));
+      CHECK(elements->index() == units->index());
+    }
+    CHECK(elements->hasPrevious() == units->hasPrevious());
+  }
 }
 
 TEST_CASE("array byte streams read and write the storage") {

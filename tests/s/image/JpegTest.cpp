@@ -165,12 +165,22 @@ TEST_CASE("corrupt or truncated JPEG data leave the picture empty and the proces
 TEST_CASE("the program's pictures decode to their sizes, fully opaque") {
   FilePictures pictures;
   support::checkProgramPictures(pictures);
-  // A missing resource gives an empty picture; a type without a decoder gives none.
+  // A missing resource gives an empty picture; so does the GIF kind, which has no decoder here;
+  // a type the program has no picture kind for gives none.
   Owned<s::image::IImage> missing = s::image::loadPicture(pictures, u"IDR_JPG", 999);
   REQUIRE(missing);
   CHECK(missing->isEmpty());
   const int readsBefore = pictures.reads;
-  CHECK_FALSE(s::image::loadPicture(pictures, u"IDR_GIF", 131));
+  Owned<s::image::IImage> gif = s::image::loadPicture(pictures, u"IDR_GIF", 131);
+  REQUIRE(gif);
+  CHECK(std::u16string(gif->className()) == u"s_image_gif_win_Gif");
+  CHECK(gif->isEmpty());
+  CHECK(gif->width() == 0);
+  CHECK(gif->height() == 0);
+  Owned<BufferedImage> image(gif->toBufferedImage());
+  REQUIRE(image);
+  CHECK(image->width() == 0);
+  CHECK(image->height() == 0);
   CHECK_FALSE(s::image::loadPicture(pictures, u"IDR_PNG", 131));
   CHECK(pictures.reads == readsBefore);
 }

@@ -87,7 +87,9 @@ TEST_CASE("an entry without any language element shows no other entry's text") {
     CHECK(textIn(*localizer, language, 2).empty());
     CHECK(textIn(*localizer, language, 1) == u"One");
   }
-  CHECK(s::lang::findPackByName(*localizer, u"French")->textCount() == 2);
+  const LangPack* french = s::lang::findPackByName(*localizer, u"French");
+  REQUIRE(french != nullptr);
+  CHECK(french->textCount() == 2);
 }
 
 TEST_CASE("text between the language elements belongs to no translation") {
@@ -120,8 +122,12 @@ TEST_CASE("entries without an id are filed under 0, and a doubled language's fir
   CHECK(textIn(*localizer, u"English", 5) == u"First");
   CHECK(textIn(*localizer, u"Danish", 5) == u"First");
   CHECK(textIn(*localizer, u"English", -12) == u"Negative");
-  CHECK(s::lang::findPackByName(*localizer, u"English")->textCount() == 4);
-  CHECK(s::lang::findPackByName(*localizer, u"Danish")->textCount() == 3);
+  const LangPack* english = s::lang::findPackByName(*localizer, u"English");
+  const LangPack* danish = s::lang::findPackByName(*localizer, u"Danish");
+  REQUIRE(english != nullptr);
+  REQUIRE(danish != nullptr);
+  CHECK(english->textCount() == 4);
+  CHECK(danish->textCount() == 3);
 }
 
 TEST_CASE("a document without languages or entries gives empty texts") {

@@ -85,6 +85,7 @@ TEST_CASE("the stored-language rule starts from the system's language") {
   s::lang::host::setUserInterfaceLanguage(0x0407);
   auto localizer = embeddedDocument();
   // The setting's default is the current pack's name, which needs no writing back.
+  REQUIRE(localizer->current() != nullptr);
   CHECK_FALSE(s::lang::applyStoredLanguage(*localizer, localizer->current()->engName().text()));
   auto writeBack = s::lang::applyStoredLanguage(*localizer, u"Klingon");
   REQUIRE(writeBack);

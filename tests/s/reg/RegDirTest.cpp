@@ -172,6 +172,49 @@ TEST_CASE("a value larger than the query buffer is read completely") {
   CHECK_FALSE(area.key(u"big")->getBinary(u"missing"));
 }
 
+TEST_CASE("values larger than the query buffer read whole one after the other") {
+  AreaKey area;
+  Owned<RegDir> key = area.key(u"bigger");
+  // Read one after the other: whatever growth the first needs, the second must find
+  // the buffer as large as its recorded size (AddressSanitizer watches the native call's writes).
+  const std::uint32_t sizes[] = {50 * 1024, 100 * 1024};
+  const char16_t* const names[] = {u"first", u"second"};
+  for (int n = 0; n < 2; ++n) {
+    const std::uint32_t size = sizes[n];
+    Owned<s::col::_array::ArrayU08> bytes = s::thread::obtain<s::col::_array::ArrayU08>();
+    for (std::uint32_t i = 0; i < size; ++i) bytes->add(static_cast<std::uint8_t>(i * 13 + size));
+    REQUIRE(key->setBinary(names[n], *bytes) == NtStatus::kSuccess);
+  }
+  for (int n = 0; n < 2; ++n) {
+    const std::uint32_t size = sizes[n];
+    CAPTURE(size);
+    Owned<s::col::_array::ArrayU08> read = area.key(u"bigger")->getBinary(names[n]);
+    REQUIRE(read);
+    REQUIRE(read->count() == size);
+    bool same = true;
+    for (std::uint32_t i = 0; i < size && same; ++i) {
+      same = read->items()[i] == static_cast<std::uint8_t>(i * 13 + size);
+    }
+    CHECK(same);
+    CHECK(RegDir::queryBufferSize() > size);
+  }
+}
+
+TEST_CASE("the sub-keys of a root key are named without a leading separator") {
+  AreaKey area;
+  REQUIRE(area.key(u"rooted")->setInt32(u"v", 1) == NtStatus::kSuccess);
+  Owned<RegDir> root = OpenRegDir(s::reg::kHkeyCurrentUser, u"");
+  REQUIRE(root->isOpen());
+  Owned<s::col::_array::ArrayP> keys = root->subKeysWithPrefix(u"software");
+  REQUIRE(keys->count() == 1);
+  auto* software = static_cast<RegDir*>(keys->pointerAt(0));
+  CHECK(text(software->path()).compare(0, 8, u"Software") == 0);
+  CHECK(text(software->path()).size() == 8);
+  CHECK(text(software->fullName()) == u"HKEY_CURRENT_USER\\" + text(software->path()));
+  CHECK(software->isOpen());
+  CHECK(software->subKeysWithPrefix(u"VexoTest")->count() == 1);
+}
+
 TEST_CASE("string lists keep their texts in order; an empty list reads empty") {
   AreaKey area;
   Owned<RegDir> key = area.key(u"lists");
@@ -314,5 +357,48 @@ TEST_CASE("a null text is written as the empty text") {
     CHECK(key->queryValue(name, nullptr, &size, -1));
     CHECK(size == 2);
     CHECK(std::u16string(key->getString(name, u"dflt", nullptr, false)).empty());
+  }
+}
+
+TEST_CASE("a text value ends at its own length whatever its byte count") {
+  AreaKey area;
+  Owned<RegDir> key = area.key(u"odd");
+  // 70 characters, then whatever the stored bytes say: a stray byte, nothing, a terminator.
+  const std::u16string seventy(70, u'a');
+  std::u16string stored = seventy + u"\u4141";
+  struct Case {
+    const char* what;
+    std::uint32_t type;
+    std::uint32_t size;
+    std::u16string text;
+  };
+  const Case cases[] = {
+      {"REG_SZ, 141 bytes", s::reg::kRegSz, 141, seventy},
+      {"REG_EXPAND_SZ, 141 bytes", s::reg::kRegExpandSz, 141, seventy},
+      {"REG_SZ, 140 bytes, no terminator", s::reg::kRegSz, 140, seventy},
+      {"REG_SZ, 142 bytes", s::reg::kRegSz, 142, seventy + u"\u4141"},
+      {"REG_SZ, one stray byte", s::reg::kRegSz, 1, u""},
+      {"REG_EXPAND_SZ, 3 bytes", s::reg::kRegExpandSz, 3, u"a"},
+  };
+  // Non-zero high bytes, so that what a text read finds beyond the value never looks like an
+  // end by chance.
+  const std::u16string longer(300, u'\u3042');
+  REQUIRE(key->setString(u"longer", longer.c_str()) == NtStatus::kSuccess);
+  for (const Case& c : cases) {
+    CAPTURE(std::string(c.what));
+    REQUIRE(key->setValue(u"v", c.type, stored.data(), c.size) == NtStatus::kSuccess);
+    // Once on a fresh key, once on a key whose buffer still holds a longer text.
+    Owned<RegDir> fresh = area.key(u"odd");
+    CHECK(std::u16string(fresh->getString(u"v", u"dflt", nullptr, false)) == c.text);
+    CHECK(std::u16string(key->getString(u"longer", u"", nullptr, false)) == longer);
+    CHECK(std::u16string(key->getString(u"v", u"dflt", nullptr, false)) == c.text);
+    if (c.type == s::reg::kRegExpandSz) {
+      CHECK(std::u16string(key->getString(u"v", u"dflt", nullptr, true)) == c.text);
+    }
+    // The bytes themselves are kept as stored.
+    Owned<s::col::_array::ArrayU08> bytes = key->getBinary(u"v");
+    REQUIRE(bytes);
+    REQUIRE(bytes->count() == c.size);
+    CHECK(std::memcmp(bytes->items(), stored.data(), c.size) == 0);
   }
 }

@@ -42,7 +42,8 @@ TEST_CASE("split drops empty pieces") {
   const Case cases[] = {
       {u",a,,b,", u"a|b", 2},  {u"1024,3072,512", u"1024|3072|512", 3},
       {u"whole", u"whole", 1}, {u"", u"", 0},
-      {u",,,", u"", 0},
+      {u",,,", u"", 0},        {u"1024,3072,5", u"1024|3072|5", 3},
+      {u"ab,c,", u"ab|c", 2},  {u"x", u"x", 1},
   };
   for (const Case& c : cases) {
     CAPTURE(std::u16string(c.input).size());

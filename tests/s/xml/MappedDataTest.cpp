@@ -8,6 +8,7 @@
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/thread/Pool.h"
 #include "s/xml/MappedData.h"
+#include "s/xml/Node.h"
 
 using s::str::strbuffer::newStr;
 using s::str::strbuffer::StrBuffer;
@@ -101,6 +102,39 @@ TEST_CASE("xml store: deleting a section removes its subtree; the empty section 
   CHECK(shape(*store) == u"<savedata></savedata>");
   store->setInt32(u"MainWindow\\View", u"X", 3);
   CHECK(store->getInt32(u"MainWindow\\View", u"X", -1) == 3);
+}
+
+TEST_CASE("xml store: a section just deleted reads and writes as a missing one") {
+  for (const char16_t* deleted : {u"Gone", u"gone\\", u"Parent"}) {
+    CAPTURE(std::u16string(deleted).size());
+    auto store = OpenXmlStore(u"");
+    store->setInt32(u"Parent\\Gone", u"x", 1);
+    store->setInt32(u"Gone", u"x", 1);
+    const char16_t* section = deleted[0] == u'P' ? u"Parent\\Gone" : u"Gone";
+    REQUIRE(store->getInt32(section, u"x", -1) == 1);
+    store->deleteSection(deleted);
+    // The deleted element went back to its pool; the next node taken gets it, with values of
+    // its own. The store must not be reading or writing through it any more.
+    auto stranger = s::xml::newNode();
+    stranger->setName(u"stranger");
+    stranger->setAttrInt32(u"x", 5);
+    CHECK(store->getInt32(section, u"x", -1) == -1);
+    CHECK_FALSE(store->hasValue(section, u"x"));
+    CHECK(stranger->getInt32(u"x", 0) == 5);
+    CHECK(stranger->attributes().count() == 1);
+    CHECK(std::u16string(stranger->name()) == u"stranger");
+  }
+}
+
+TEST_CASE("xml store: a value name the document could not carry is not stored") {
+  auto store = OpenXmlStore(u"");
+  store->setInt32(u"View", u"two words", 1);
+  store->setString(u"View", u"quote\"d", u"x");
+  store->setInt32(u"Bad Section", u"x", 1);
+  CHECK_FALSE(store->hasValue(u"View", u"two words"));
+  CHECK(store->getInt32(u"Bad Section", u"x", -1) == -1);
+  store->setInt32(u"View", u"fine", 2);
+  CHECK(shape(*store) == u"<savedata><View fine=\"2\"></View></savedata>");
 }
 
 TEST_CASE("xml store: auto-save writes the file, which a new store reads back") {

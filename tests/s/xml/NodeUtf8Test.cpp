@@ -65,6 +65,10 @@ TEST_CASE("reading UTF-8 bytes records what reading the decoded text records") {
       "<!\xF0\x9F\x98\x80 -->",
       "<!-",
       "<a><!-- \xC3\xA9 --><b/><!--\xE6\x93--><c>\xC3\xA9</c></a>",
+      // What comes before the root: a declaration, comments, in any characters.
+      "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- \xC3\xA9 -->\n<a>\xC3\xA9</a>",
+      "<!\xF0\x9F\x98\x80-->\n<?\xE6\x93?><a/>",
+      "<?xml \xC3",
       // Layout of every blank kind, shorter and longer than a block, before text and tags.
       "<a>\n\t\r                \t<b/>\r\n\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\tx<c/>" + long_ascii +
           "</a>",

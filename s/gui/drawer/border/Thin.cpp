@@ -64,7 +64,7 @@ void Thin::paint(ISurface& surface, const Rect& rect, std::int32_t shape, std::i
     surface.fill(l + cut, b - 1, 1, 1, bottomLeft);
     surface.fill(l, b - 1 - cut, 1, 1, bottomLeft);
   }
-  if (cornerKind == 2) {
+  if (cornerKind == 2 && rect.width() >= 3 && rect.height() >= 3) {
     surface.fill(l + 1, t + 1, 1, 1, shadeOf(shades[0]));
     surface.fill(r - 2, t + 1, 1, 1, shadeOf(shades[1]));
     if (hasBottom) {

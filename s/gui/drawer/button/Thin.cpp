@@ -1,5 +1,6 @@
 #include "s/gui/drawer/button/Thin.h"
 
+#include "s/gui/drawer/ClipSurface.h"
 #include "s/gui/drawer/Glyphs.h"
 #include "s/thread/Pool.h"
 
@@ -84,7 +85,8 @@ void Thin::paint(ISurface& surface, const Rect& rect, std::int32_t type, const c
   // Nothing filled: the caption may use the pixel next to the frame. Glyphs are sized in this
   // same area, so a 50 x 14 close box gives its cross (1, 1, 49, 13).
   if (!hot && !filled) area = area.inset(-1, -1);
-  if (s::gui::drawer::drawGlyph(surface, area, caption, hot ? font.textColour() : line)) return;
+  ClipSurface inside(surface, rect);
+  if (s::gui::drawer::drawGlyph(inside, area, caption, hot ? font.textColour() : line)) return;
   (hot ? hotCaption_ : caption_)->paint(surface, area, caption, font);
 }
 

@@ -1,5 +1,6 @@
 #include "s/gui/drawer/checkbox/Thin.h"
 
+#include "s/gui/drawer/ClipSurface.h"
 #include "s/thread/Pool.h"
 
 namespace s::gui::drawer::checkbox::win {
@@ -29,15 +30,19 @@ void Thin::paint(ISurface& surface, const Rect& rect, std::int32_t boxSize, cons
   const std::int32_t s = boxSize;
   const std::int32_t left = rect.left;
   const std::int32_t top = boxCentred_ ? rect.top + (rect.height() - s) / 2 : rect.top;
-  surface.fill(left + 2, top + 2, s - 4, s - 4, kWhite);
-  surface.fill(left, top, s, 2, frame_);
-  surface.fill(left + s - 2, top, 2, s, frame_);
-  surface.fill(left, top + s - 2, s, 2, frame_);
-  surface.fill(left, top, 2, s, frame_);
+  // A box under four pixels has no inside; its frame stays within the box all the same.
+  ClipSurface box(surface, Rect{left, top, left + s, top + s});
+  box.fill(left + 2, top + 2, s - 4, s - 4, kWhite);
+  box.fill(left, top, s, 2, frame_);
+  box.fill(left + s - 2, top, 2, s, frame_);
+  box.fill(left, top + s - 2, s, 2, frame_);
+  box.fill(left, top, 2, s, frame_);
   const FontSetting captionFont = captionFontFor(font, enabled, hot);
   if (checked) {
     const Colour tick = tickInCaptionColour_ ? captionFont.textColour() : kBlack;
-    glyph_->drawGlyph(surface, left + 2, top + 2, left + s - 2, top + s - 2, u"#Check", redOf(tick),
+    // The tick is a fixed 9 x 9 mark; a smaller box keeps what fits inside it.
+    ClipSurface inside(surface, Rect{left + 2, top + 2, left + s - 2, top + s - 2});
+    glyph_->drawGlyph(inside, left + 2, top + 2, left + s - 2, top + s - 2, u"#Check", redOf(tick),
                       greenOf(tick), blueOf(tick));
   }
   if (caption == nullptr || caption[0] == 0) return;

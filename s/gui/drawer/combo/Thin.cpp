@@ -1,5 +1,7 @@
 #include "s/gui/drawer/combo/Thin.h"
 
+#include <algorithm>
+
 #include "s/gui/drawer/Glyphs.h"
 #include "s/thread/Pool.h"
 
@@ -45,7 +47,9 @@ void Thin::paint(ISurface& surface, const Rect& rect, const char16_t* caption,
                  const FontSetting& font, std::int32_t state) {
   if (rect.isEmpty()) return;
   border_->paint(surface, rect, state == 2 ? 2 : 1, 0, line_);
-  const Rect arrow{rect.right - kArrowWidth, rect.top + 1, rect.right - 1, rect.bottom - 1};
+  const Rect arrow{std::max(rect.left + 1, rect.right - kArrowWidth), rect.top + 1, rect.right - 1,
+                   rect.bottom - 1};
+  if (arrow.isEmpty()) return;
   if (state != 0) surface.fill(arrow.left, arrow.top, 1, arrow.height(), line_);
   drawGlyph(surface, arrow, u"#Down", font.textColour());
   if (caption == nullptr || caption[0] == 0) return;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "s/gui/drawer/ClipSurface.h"
 #include "s/thread/Pool.h"
 
 namespace s::gui::drawer::listbox::win {
@@ -60,7 +61,8 @@ void Thin::paintItem(ISurface& surface, const Rect& rect, std::int32_t index, co
     const std::int32_t cell = std::min(11, rect.height());
     const std::int32_t top = rect.top + (rect.height() - cell) / 2;
     if (checked) {
-      glyph_->drawGlyph(surface, area.left, top, area.left + cell, top + cell, u"#Check",
+      ClipSurface row(surface, rect);
+      glyph_->drawGlyph(row, area.left, top, area.left + cell, top + cell, u"#Check",
                         redOf(caption.textColour()), greenOf(caption.textColour()),
                         blueOf(caption.textColour()));
     }

@@ -30,18 +30,20 @@ void Thin::paint(ISurface& surface, const Rect& rect, bool vertical, std::int32_
       std::clamp<std::int64_t>(std::int64_t{value} - minimum, 0, std::max<std::int64_t>(span, 0));
   // Thumb position along the groove; a range of one value keeps it at the start.
   const std::int32_t start = span > 0 ? static_cast<std::int32_t>((length - thumb) * at / span) : 0;
-  const std::int32_t groove = (across - 2) / 2;
+  const std::int32_t grooveWidth = std::min(2, across);
+  const std::int32_t groove = (across - grooveWidth) / 2;
   const Colour line = enabled ? line_ : disabled_;
   const Colour bar = enabled ? bar_ : disabled_;
   if (vertical) {
     // Vertical sliders fill from the bottom up.
     const std::int32_t thumbTop = rect.bottom - start - thumb;
-    surface.fill(rect.left + groove, rect.top, 2, rect.height(), line);
-    surface.fill(rect.left + groove, thumbTop + thumb, 2, rect.bottom - thumbTop - thumb, bar);
+    surface.fill(rect.left + groove, rect.top, grooveWidth, rect.height(), line);
+    surface.fill(rect.left + groove, thumbTop + thumb, grooveWidth, rect.bottom - thumbTop - thumb,
+                 bar);
     surface.fill(rect.left, thumbTop, across, thumb, bar);
   } else {
-    surface.fill(rect.left, rect.top + groove, rect.width(), 2, line);
-    surface.fill(rect.left, rect.top + groove, start, 2, bar);
+    surface.fill(rect.left, rect.top + groove, rect.width(), grooveWidth, line);
+    surface.fill(rect.left, rect.top + groove, start, grooveWidth, bar);
     surface.fill(rect.left + start, rect.top, thumb, across, bar);
   }
 }

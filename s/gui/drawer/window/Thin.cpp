@@ -1,5 +1,6 @@
 #include "s/gui/drawer/window/Thin.h"
 
+#include "s/gui/drawer/ClipSurface.h"
 #include "s/thread/Pool.h"
 
 namespace s::gui::drawer::window::win {
@@ -64,13 +65,15 @@ void Thin::paint(ISurface& surface, const Rect& rect) {
   surface.fill(w - 1, 0, 1, h, border_);
   surface.fill(0, h - 1, w, 1, border_);
   surface.fill(0, 0, 1, h - 1, border_);
+  // Corner runs are longer than a very small window: keep them inside it.
+  ClipSurface inside(surface, Rect{0, 0, w, h});
   // The small rounding wins: with either side at 1 only the sides at 1 are rounded.
   if (topStyle_ == 1 || bottomStyle_ == 1) {
-    if (topStyle_ == 1) paintRuns(surface, kSmallTop, w, h, border_);
-    if (bottomStyle_ == 1) paintRuns(surface, kSmallBottom, w, h, border_);
+    if (topStyle_ == 1) paintRuns(inside, kSmallTop, w, h, border_);
+    if (bottomStyle_ == 1) paintRuns(inside, kSmallBottom, w, h, border_);
   } else if (topStyle_ == 2 || bottomStyle_ == 2) {
-    if (topStyle_ == 2) paintRuns(surface, kLargeTop, w, h, border_);
-    if (bottomStyle_ == 2) paintRuns(surface, kLargeBottom, w, h, border_);
+    if (topStyle_ == 2) paintRuns(inside, kLargeTop, w, h, border_);
+    if (bottomStyle_ == 2) paintRuns(inside, kLargeBottom, w, h, border_);
   }
 }
 

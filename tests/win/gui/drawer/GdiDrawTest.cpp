@@ -10,8 +10,10 @@
 #include "s/base/Owned.h"
 #include "s/gui/drawer/ImageSurface.h"
 #include "s/gui/drawer/TextFormat.h"
+#include "s/gui/drawer/border/Thin.h"
 #include "s/gui/drawer/border/UnderWindowMenu.h"
 #include "s/gui/drawer/button/Thin.h"
+#include "s/gui/drawer/checkbox/Thin.h"
 #include "s/gui/drawer/statusbar/Basic.h"
 #include "s/gui/drawer/statusbar/BasicResizer.h"
 #include "s/gui/drawer/win/DcSurface.h"
@@ -113,6 +115,22 @@ TEST_CASE("frames painted through GDI read back the same pixels as on the image 
   CHECK(checkSamePixels(30, 4, [&](ISurface& s) {
           line->paint(s, Rect{0, 0, 30, 4}, 0, 0, 0);
         }) == 60);
+
+  auto border = border::win::Thin::create();
+  for (int shape = 0; shape < 4; ++shape) {
+    for (int kind = 0; kind < 3; ++kind) {
+      CAPTURE(shape);
+      CAPTURE(kind);
+      CHECK(checkSamePixels(20, 12, [&](ISurface& s) {
+              border->paint(s, Rect{2, 1, 18, 11}, shape, kind, rgb(230, 100, 17));
+            }) > 0);
+    }
+  }
+
+  auto checkBox = checkbox::win::Thin::create(rgb(17, 17, 17), rgb(0, 0, 0));
+  CHECK(checkSamePixels(16, 16, [&](ISurface& s) {
+          checkBox->paint(s, Rect{1, 1, 16, 16}, 13, nullptr, nullptr, true, true, false);
+        }) == 13 * 13);
 
   auto button = button::win::Thin::create(rgb(17, 17, 17));
   s::gui::win::FontSetting font;
