@@ -1,0 +1,203 @@
+#include <windows.h>
+// shellapi.h needs windows.h before it.
+#include <shellapi.h>
+
+#include "s/gui/Box.h"
+#include "s/gui/win/MessageParams.h"
+#include "s/image/BufferedImage.h"
+#include "s/str/strbuffer/StrBuffer.h"
+#include "s/thread/Pool.h"
+
+// The box's window messages: painting, hit testing, hover, clicks, the wheel and dropped
+// files. The portable part (32770, 1039) is ContainerBase's.
+namespace s::gui::win {
+
+namespace {
+
+HWND handleOf(const s::gui::IComponent* component) {
+  return component != nullptr ? windowOf(component->nativeWindow()) : nullptr;
+}
+
+// The child whose native window is window, null when none is.
+s::gui::IComponent* childWithWindow(const Box& box, HWND window) {
+  for (std::uint32_t i = 0; i < box.childCount(); ++i) {
+    if (handleOf(box.childAt(i)) == window) return box.childAt(i);
+  }
+  return nullptr;
+}
+
+void fillSolid(HDC dc, const RECT& area, std::uint32_t colour) {
+  HBRUSH brush = CreateSolidBrush(colour);
+  if (brush == nullptr) return;
+  FillRect(dc, &area, brush);
+  DeleteObject(brush);
+}
+
+}  // namespace
+
+bool Box::handleMessage(std::intptr_t* result, std::uint32_t message, std::uintptr_t wParam,
+                        std::intptr_t lParam) {
+  HWND window = windowOf(nativeWindow());
+  switch (message) {
+    case WM_PAINT:
+      paint();
+      *result = 0;
+      return true;
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (item == nullptr || childWithWindow(*this, item->hwndItem) == nullptr) return false;
+      *result = SendMessageW(item->hwndItem, message, wParam, lParam);
+      return true;
+    }
+    case WM_MEASUREITEM: {
+      const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+      if (item == nullptr) return false;
+      HWND control = GetDlgItem(window, static_cast<int>(item->CtlID));
+      if (control == nullptr || childWithWindow(*this, control) == nullptr) return false;
+      *result = SendMessageW(control, message, wParam, lParam);
+      return true;
+    }
+    case WM_ERASEBKGND:
+      // WM_PAINT fills everything; erasing first would only flicker.
+      *result = 1;
+      return true;
+    case WM_KEYDOWN: {
+      HWND parentWindow = handleOf(parent());
+      if (parentWindow == nullptr) return false;
+      *result = SendMessageW(parentWindow, message, wParam, lParam);
+      return true;
+    }
+    case WM_MOUSEMOVE: {
+      if (mouseTransparent_) return false;
+      RECT client;
+      GetClientRect(window, &client);
+      const POINT at{pointX(lParam), pointY(lParam)};
+      const bool inside = PtInRect(&client, at) != 0;
+      const bool buttonDown = (wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0;
+      if (inside && !buttonDown) {
+        if (!hovered_) {
+          hovered_ = true;
+          redraw();
+          SetCapture(window);
+        }
+      } else if (!inside && hovered_) {
+        hovered_ = false;
+        ReleaseCapture();
+        redraw();
+      }
+      return false;
+    }
+    case WM_CAPTURECHANGED:
+      // Someone else took the mouse: the box no longer knows where it is.
+      if (hovered_ && windowOf(lParam) != window) {
+        hovered_ = false;
+        redraw();
+      }
+      return false;
+    case WM_LBUTTONDOWN:
+      if (listeners_[kClick - 1].count() == 0) return false;
+      fire(kClick);
+      *result = 0;
+      return true;
+    case WM_MOUSEWHEEL: {
+      if (handlingWheel_) return false;
+      const std::int32_t x = pointX(lParam);
+      const std::int32_t y = pointY(lParam);
+      if (!contains(x, y)) return false;
+      handlingWheel_ = true;
+      bool taken = false;
+      for (std::uint32_t i = 0; i < childCount() && !taken; ++i) {
+        s::gui::IComponent* child = childAt(i);
+        if (child->acceptsWheel() && child->isShown() && child->contains(x, y)) {
+          taken = SendMessageW(handleOf(child), message, wParam, lParam) == 0;
+        }
+      }
+      if (!taken) {
+        if (listeners_[kWheel - 1].count() > 0) {
+          UINT lines = 3;
+          SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+          const auto step = static_cast<std::int32_t>(lines);
+          wheelStep_ = wheelDelta(wParam) < 0 ? -step : step;
+          fire(kWheel);
+        } else if (HWND owner = handleOf(owningWindow()); owner != nullptr && owner != window) {
+          SendMessageW(owner, message, wParam, lParam);
+        }
+      }
+      handlingWheel_ = false;
+      *result = 0;
+      return true;
+    }
+    case WM_DROPFILES: {
+      auto drop = reinterpret_cast<HDROP>(wParam);
+      {
+        s::thread::LockGuard guard(dropLock_);
+        droppedFiles_->clear();
+        const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < count; ++i) {
+          wchar_t path[MAX_PATH + 1] = {};
+          if (DragQueryFileW(drop, i, path, MAX_PATH + 1) == 0) continue;
+          droppedFiles_->add(s::str::strbuffer::newStr(reinterpret_cast<const char16_t*>(path)));
+        }
+        fire(kFilesDropped);
+      }
+      DragFinish(drop);
+      *result = 0;
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+void Box::afterDefault(std::intptr_t* result, std::uint32_t message, std::uintptr_t,
+                       std::intptr_t lParam) {
+  if (message == WM_NCHITTEST) {
+    *result = hitTest(*result, pointX(lParam), pointY(lParam));
+  } else if (message == WM_GETDLGCODE) {
+    *result |= DLGC_WANTALLKEYS;
+  }
+}
+
+void Box::paint() {
+  HWND window = windowOf(nativeWindow());
+  PAINTSTRUCT paintInfo;
+  HDC dc = BeginPaint(window, &paintInfo);
+  if (dc == nullptr) return;
+  paintedByListener_ = false;
+  paintContext_ = dc;
+  fire(kPaint);
+  paintContext_ = nullptr;
+  if (!paintedByListener_) {
+    // Children paint themselves; painting under them would flicker.
+    for (std::uint32_t i = 0; i < childCount(); ++i) {
+      HWND child = handleOf(childAt(i));
+      if (child == nullptr || IsWindowVisible(child) == 0) continue;
+      RECT area;
+      GetWindowRect(child, &area);
+      MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&area), 2);
+      ExcludeClipRect(dc, area.left, area.top, area.right, area.bottom);
+    }
+    RECT client;
+    GetClientRect(window, &client);
+    s::image::win::BufferedImage* picture =
+        parent() != nullptr ? parent()->parentBackgroundImage() : nullptr;
+    if (hoverColourSet_ && hovered_) {
+      fillSolid(dc, client, hoverColour_);
+    } else if (isTransparent() && picture != nullptr) {
+      // The piece of the parent's picture behind the box, cut once and kept until it moves.
+      if (cachedBackground_ == nullptr) {
+        cachedBackground_ = s::thread::takeFromPool<s::image::win::BufferedImage>();
+        if (cachedBackground_->create(client.right, client.bottom)) {
+          picture->copyInto(*cachedBackground_, 0, 0, x() + offsetX(), y() + offsetY(),
+                            client.right, client.bottom, false);
+        }
+      }
+      cachedBackground_->drawTo(dc, 0, 0, client.right, client.bottom, false);
+    } else {
+      fillSolid(dc, client, isTransparent() ? effectiveBackground() : background());
+    }
+  }
+  EndPaint(window, &paintInfo);
+}
+
+}  // namespace s::gui::win
