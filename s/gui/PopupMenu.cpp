@@ -28,6 +28,15 @@ void refreshItemText(MenuItem& item, s::lang::Localizer* fallback) {
 
 }  // namespace
 
+template <class Test>
+bool PopupMenu::anySubMenu(Test test) const {
+  for (std::uint32_t i = 0; i < entries_.count(); ++i) {
+    IPopupMenu* subMenu = subMenuAt(i);
+    if (subMenu != nullptr && test(*subMenu)) return true;
+  }
+  return false;
+}
+
 PopupMenu::PopupMenu() : title_(s::thread::obtain<s::str::strbuffer::StrBuffer>()) {}
 
 PopupMenu::~PopupMenu() = default;
@@ -146,21 +155,13 @@ void PopupMenu::removeAll() {
 bool PopupMenu::removeCommandId(std::int32_t commandId) {
   std::uint32_t position = 0;
   if (indexOfCommandId(commandId, &position)) return removeAt(position);
-  for (std::uint32_t i = 0; i < entries_.count(); ++i) {
-    IPopupMenu* subMenu = subMenuAt(i);
-    if (subMenu != nullptr && subMenu->removeCommandId(commandId)) return true;
-  }
-  return false;
+  return anySubMenu([&](IPopupMenu& subMenu) { return subMenu.removeCommandId(commandId); });
 }
 
 bool PopupMenu::removeUserValue(std::int32_t userValue) {
   std::uint32_t position = 0;
   if (indexOfUserValue(userValue, &position)) return removeAt(position);
-  for (std::uint32_t i = 0; i < entries_.count(); ++i) {
-    IPopupMenu* subMenu = subMenuAt(i);
-    if (subMenu != nullptr && subMenu->removeUserValue(userValue)) return true;
-  }
-  return false;
+  return anySubMenu([&](IPopupMenu& subMenu) { return subMenu.removeUserValue(userValue); });
 }
 
 bool PopupMenu::indexOfCommandId(std::int32_t commandId, std::uint32_t* position) const {
@@ -189,23 +190,19 @@ bool PopupMenu::indexOfUserValue(std::int32_t userValue, std::uint32_t* position
 MenuItem* PopupMenu::itemByCommandId(std::int32_t commandId) const {
   std::uint32_t position = 0;
   if (indexOfCommandId(commandId, &position)) return itemAt(position);
-  for (std::uint32_t i = 0; i < entries_.count(); ++i) {
-    const IPopupMenu* subMenu = subMenuAt(i);
-    if (subMenu == nullptr) continue;
-    if (MenuItem* item = subMenu->itemByCommandId(commandId)) return item;
-  }
-  return nullptr;
+  MenuItem* found = nullptr;
+  anySubMenu(
+      [&](IPopupMenu& subMenu) { return (found = subMenu.itemByCommandId(commandId)) != nullptr; });
+  return found;
 }
 
 MenuItem* PopupMenu::itemByUserValue(std::int32_t userValue) const {
   std::uint32_t position = 0;
   if (indexOfUserValue(userValue, &position)) return itemAt(position);
-  for (std::uint32_t i = 0; i < entries_.count(); ++i) {
-    const IPopupMenu* subMenu = subMenuAt(i);
-    if (subMenu == nullptr) continue;
-    if (MenuItem* item = subMenu->itemByUserValue(userValue)) return item;
-  }
-  return nullptr;
+  MenuItem* found = nullptr;
+  anySubMenu(
+      [&](IPopupMenu& subMenu) { return (found = subMenu.itemByUserValue(userValue)) != nullptr; });
+  return found;
 }
 
 bool PopupMenu::positionOfSubMenu(const IPopupMenu* subMenu, std::uint32_t* position) const {
@@ -248,11 +245,7 @@ bool PopupMenu::enableItem(std::int32_t commandId, bool on) {
         INativeMenus::kByPosition | (on ? INativeMenus::kEnabled : INativeMenus::kGrayed));
     return true;
   }
-  for (std::uint32_t i = 0; i < entries_.count(); ++i) {
-    IPopupMenu* subMenu = subMenuAt(i);
-    if (subMenu != nullptr && subMenu->enableItem(commandId, on)) return true;
-  }
-  return false;
+  return anySubMenu([&](IPopupMenu& subMenu) { return subMenu.enableItem(commandId, on); });
 }
 
 void PopupMenu::setLocalizer(Localizer* localizer) {
@@ -311,11 +304,7 @@ bool PopupMenu::setChecked(std::int32_t commandId, bool on) {
         INativeMenus::kByPosition | (on ? INativeMenus::kChecked : INativeMenus::kUnchecked));
     return true;
   }
-  for (std::uint32_t i = 0; i < entries_.count(); ++i) {
-    IPopupMenu* subMenu = subMenuAt(i);
-    if (subMenu != nullptr && subMenu->setChecked(commandId, on)) return true;
-  }
-  return false;
+  return anySubMenu([&](IPopupMenu& subMenu) { return subMenu.setChecked(commandId, on); });
 }
 
 bool PopupMenu::setText(std::int32_t commandId, const char16_t* text) {
@@ -325,11 +314,7 @@ bool PopupMenu::setText(std::int32_t commandId, const char16_t* text) {
     showItem(position);
     return true;
   }
-  for (std::uint32_t i = 0; i < entries_.count(); ++i) {
-    IPopupMenu* subMenu = subMenuAt(i);
-    if (subMenu != nullptr && subMenu->setText(commandId, text)) return true;
-  }
-  return false;
+  return anySubMenu([&](IPopupMenu& subMenu) { return subMenu.setText(commandId, text); });
 }
 
 bool PopupMenu::setTextEntryId(std::int32_t commandId, std::int32_t entryId) {
@@ -339,11 +324,8 @@ bool PopupMenu::setTextEntryId(std::int32_t commandId, std::int32_t entryId) {
     showItem(position);
     return true;
   }
-  for (std::uint32_t i = 0; i < entries_.count(); ++i) {
-    IPopupMenu* subMenu = subMenuAt(i);
-    if (subMenu != nullptr && subMenu->setTextEntryId(commandId, entryId)) return true;
-  }
-  return false;
+  return anySubMenu(
+      [&](IPopupMenu& subMenu) { return subMenu.setTextEntryId(commandId, entryId); });
 }
 
 const char16_t* PopupMenu::title() const {
@@ -386,25 +368,15 @@ bool PopupMenu::radioCheckAll(std::uint32_t checked) {
 bool PopupMenu::radioCheckCommandId(std::int32_t commandId) {
   std::uint32_t position = 0;
   if (indexOfCommandId(commandId, &position)) return radioCheckAll(position);
-  for (std::uint32_t i = 0; i < entries_.count(); ++i) {
-    IPopupMenu* subMenu = subMenuAt(i);
-    if (subMenu != nullptr && subMenu->hasCommandId(commandId)) {
-      return subMenu->radioCheckCommandId(commandId);
-    }
-  }
-  return false;
+  // A sub-menu without the item changes nothing and answers false.
+  return anySubMenu([&](IPopupMenu& subMenu) { return subMenu.radioCheckCommandId(commandId); });
 }
 
 bool PopupMenu::radioCheckUserValue(std::int32_t userValue) {
   std::uint32_t position = 0;
   if (indexOfUserValue(userValue, &position)) return radioCheckAll(position);
-  for (std::uint32_t i = 0; i < entries_.count(); ++i) {
-    IPopupMenu* subMenu = subMenuAt(i);
-    if (subMenu != nullptr && subMenu->itemByUserValue(userValue) != nullptr) {
-      return subMenu->radioCheckUserValue(userValue);
-    }
-  }
-  return false;
+  // A sub-menu without the item changes nothing and answers false.
+  return anySubMenu([&](IPopupMenu& subMenu) { return subMenu.radioCheckUserValue(userValue); });
 }
 
 void PopupMenu::addSelectionListener(IEventListener* listener) {

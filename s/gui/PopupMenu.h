@@ -100,6 +100,9 @@ class PopupMenu final : public s::gui::IPopupMenu {
   bool isItemAt(std::uint32_t position) const { return kinds_.at(position) == kItem; }
   MenuItem* itemAt(std::uint32_t position) const;
   IPopupMenu* subMenuAt(std::uint32_t position) const;
+  // Whether test holds for a sub-menu, trying them in order.
+  template <class Test>
+  bool anySubMenu(Test test) const;
   bool positionOfSubMenu(const IPopupMenu* subMenu, std::uint32_t* position) const;
   // The localizer texts are looked up in: this menu's, else the holding menu's.
   Localizer* textLocalizer() const;

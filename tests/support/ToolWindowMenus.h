@@ -8,8 +8,22 @@
 #include "s/lang/Lang.h"
 #include "s/lang/Localizer.h"
 #include "s/thread/Pool.h"
+#include "support/LangDocument.h"
 
 namespace support {
+
+// The program's language document in a localizer of its own.
+inline s::base::Owned<s::lang::Localizer> embeddedLocalizer() {
+  return s::lang::createLocalizerFromUtf8(langDocumentBytes(), langDocumentSize());
+}
+
+// The position of the pack of an English language name; the pack count when there is none.
+inline std::uint32_t packIndexOf(const s::lang::Localizer& localizer, const char16_t* engName) {
+  std::uint32_t index = 0;
+  return localizer.indexOfPack(s::lang::findPackByName(localizer, engName), &index)
+             ? index
+             : localizer.packCount();
+}
 
 // The tool window's three menus, built the way the program builds them.
 struct ToolWindowMenus {

@@ -13,7 +13,6 @@
 #include "s/image/BufferedImage.h"
 #include "s/lang/Lang.h"
 #include "s/thread/Pool.h"
-#include "support/LangDocument.h"
 #include "support/RecordedMenus.h"
 #include "support/RecordedWindows.h"
 #include "support/ToolWindowMenus.h"
@@ -389,8 +388,7 @@ TEST_CASE(
     "check states go through the pop-ups, sub-menus included, and titles follow the language") {
   support::RecordedWindows windows;
   support::RecordedMenus recorded;
-  Owned<s::lang::Localizer> localizer =
-      s::lang::createLocalizerFromUtf8(support::langDocumentBytes(), support::langDocumentSize());
+  Owned<s::lang::Localizer> localizer = support::embeddedLocalizer();
   s::lang::selectLanguage(*localizer, u"English");
   const std::uint32_t listeners = localizer->listenerCount();
   {

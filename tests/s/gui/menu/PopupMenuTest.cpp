@@ -8,7 +8,6 @@
 #include "s/gui/menuitem/MenuItem.h"
 #include "s/lang/Lang.h"
 #include "s/thread/Pool.h"
-#include "support/LangDocument.h"
 #include "support/RecordedMenus.h"
 #include "support/ToolWindowMenus.h"
 
@@ -23,17 +22,6 @@ using s::gui::win::PopupMenu;
 using s::lang::Localizer;
 
 namespace {
-
-Owned<Localizer> embeddedLanguages() {
-  return s::lang::createLocalizerFromUtf8(support::langDocumentBytes(),
-                                          support::langDocumentSize());
-}
-
-std::uint32_t packIndexOf(const Localizer& localizer, const char16_t* engName) {
-  std::uint32_t index = 0;
-  REQUIRE(localizer.indexOfPack(s::lang::findPackByName(localizer, engName), &index));
-  return index;
-}
 
 bool isCheckedAt(const RecordingMenus& menus, IPopupMenu& menu, std::uint32_t position) {
   return (menus.stateAt(menu.nativeMenu(), position) & INativeMenus::kChecked) != 0;
@@ -129,7 +117,7 @@ TEST_CASE("setting a check state to the one it already has does not call the pla
 TEST_CASE("a language switch gives every text the new language, keeping checks and radio marks") {
   support::RecordedMenus recorded;
   RecordingMenus& native = recorded.menus;
-  Owned<Localizer> localizer = embeddedLanguages();
+  Owned<Localizer> localizer = support::embeddedLocalizer();
   s::lang::selectLanguage(*localizer, u"English");
   support::ToolWindowMenus menus =
       support::buildToolWindowMenus(localizer.get(), true, false, true);
@@ -142,10 +130,10 @@ TEST_CASE("a language switch gives every text the new language, keeping checks a
   const std::int32_t viewEntries[] = {609100, 609300, 609350};
   const std::int32_t aboutEntries[] = {701100, -1, 701200, 701300, -1, 107000, -1, 108100};
   const std::u16string englishKeepOnTop = native.textAt(menus.view->nativeMenu(), 0);
-  const std::uint32_t english = packIndexOf(*localizer, u"English");
+  const std::uint32_t english = support::packIndexOf(*localizer, u"English");
   CHECK(checkedPositions(native, *menus.language) == std::vector<std::uint32_t>{english});
 
-  s::lang::selectLanguageAt(*localizer, packIndexOf(*localizer, u"German"));
+  s::lang::selectLanguageAt(*localizer, support::packIndexOf(*localizer, u"German"));
 
   for (std::uint32_t i = 0; i < 3; ++i) {
     CAPTURE(i);
@@ -174,7 +162,7 @@ TEST_CASE("a language switch gives every text the new language, keeping checks a
 
 TEST_CASE("radio-checking the language menu by position checks exactly that language") {
   support::RecordedMenus recorded;
-  Owned<Localizer> localizer = embeddedLanguages();
+  Owned<Localizer> localizer = support::embeddedLocalizer();
   support::ToolWindowMenus menus = support::buildToolWindowMenus(localizer.get(), true, true, true);
   const std::uint32_t languages = localizer->packCount();
   REQUIRE(menus.language->count() == languages + 2);
@@ -250,7 +238,7 @@ TEST_CASE("a command id held only by a sub-menu is found and changed through the
 TEST_CASE("an item with an entry id shows the entry's text whatever text it is given") {
   support::RecordedMenus recorded;
   RecordingMenus& native = recorded.menus;
-  Owned<Localizer> localizer = embeddedLanguages();
+  Owned<Localizer> localizer = support::embeddedLocalizer();
   s::lang::selectLanguage(*localizer, u"English");
   auto menu = s::thread::obtain<PopupMenu>();
   menu->setLocalizer(localizer.get());
@@ -271,7 +259,7 @@ TEST_CASE("an item with an entry id shows the entry's text whatever text it is g
 TEST_CASE("greyed items and sub-menus stay greyed when their texts are replaced") {
   support::RecordedMenus recorded;
   RecordingMenus& native = recorded.menus;
-  Owned<Localizer> localizer = embeddedLanguages();
+  Owned<Localizer> localizer = support::embeddedLocalizer();
   s::lang::selectLanguage(*localizer, u"English");
   auto menu = s::thread::obtain<PopupMenu>();
   menu->setLocalizer(localizer.get());
@@ -284,7 +272,7 @@ TEST_CASE("greyed items and sub-menus stay greyed when their texts are replaced"
   CHECK(menu->enableItem(100, false));
   CHECK(menu->enableSubMenu(about, false));
   CHECK(recorded.menus.log().back().flags == (INativeMenus::kByPosition | 19));
-  s::lang::selectLanguageAt(*localizer, packIndexOf(*localizer, u"French"));
+  s::lang::selectLanguageAt(*localizer, support::packIndexOf(*localizer, u"French"));
 
   const std::uint32_t greyed = INativeMenus::kGrayed;
   CHECK(native.stateAt(menu->nativeMenu(), 0) == (greyed | INativeMenus::kChecked));
@@ -304,7 +292,7 @@ TEST_CASE(
     "localizer") {
   support::RecordedMenus recorded;
   RecordingMenus& native = recorded.menus;
-  Owned<Localizer> localizer = embeddedLanguages();
+  Owned<Localizer> localizer = support::embeddedLocalizer();
   const std::uint32_t listenersBefore = localizer->listenerCount();
   {
     support::ToolWindowMenus menus =

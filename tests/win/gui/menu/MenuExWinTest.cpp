@@ -9,15 +9,18 @@
 #include "s/gui/events/IEventListener.h"
 #include "s/lang/Lang.h"
 #include "s/thread/Pool.h"
-#include "support/LangDocument.h"
 #include "support/ToolWindowMenus.h"
 #include "support/win/KeptMenuHandles.h"
 #include "support/win/ProcessWindows.h"
+#include "support/win/RealInput.h"
 #include "support/win/TestWindow.h"
 
 using s::base::Owned;
 using s::gui::IMenuEx;
 using s::gui::win::MenuEx;
+using support::clickAt;
+using support::moveCursorTo;
+using support::pressKey;
 using support::TestWindow;
 using support::waitFor;
 
@@ -38,37 +41,6 @@ HWND openMenuWindow() {
   return nullptr;
 }
 
-void moveCursorTo(POINT at) {
-  SetCursorPos(at.x, at.y);
-  INPUT move{};
-  move.type = INPUT_MOUSE;
-  move.mi.dwFlags = MOUSEEVENTF_MOVE;
-  SendInput(1, &move, sizeof(INPUT));
-}
-
-// A real left click at a screen point, through the system's input queue, the cursor there
-// first as a hand's would be.
-void clickAt(TestWindow& window, POINT at) {
-  SetCursorPos(at.x, at.y);
-  window.settle();
-  INPUT presses[2] = {};
-  presses[0].type = INPUT_MOUSE;
-  presses[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  presses[1].type = INPUT_MOUSE;
-  presses[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, presses, sizeof(INPUT));
-}
-
-void pressKey(WORD key) {
-  INPUT strokes[2] = {};
-  strokes[0].type = INPUT_KEYBOARD;
-  strokes[0].ki.wVk = key;
-  strokes[1].type = INPUT_KEYBOARD;
-  strokes[1].ki.wVk = key;
-  strokes[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, strokes, sizeof(INPUT));
-}
-
 class Counter final : public s::gui::events::IEventListener {
  public:
   void event(s::base::IObject*, std::int32_t code) override {
@@ -81,10 +53,7 @@ class Counter final : public s::gui::events::IEventListener {
 
 // The tool window's bar with its three menus at the top of a real window on a UI thread.
 struct BarWindow {
-  BarWindow()
-      : localizer(s::lang::createLocalizerFromUtf8(support::langDocumentBytes(),
-                                                   support::langDocumentSize())),
-        window(120, 120, 400, 150) {
+  BarWindow() : localizer(support::embeddedLocalizer()), window(120, 120, 400, 150) {
     s::lang::selectLanguage(*localizer, u"English");
     support::ToolWindowMenus menus =
         support::buildToolWindowMenus(localizer.get(), true, true, true);
@@ -205,8 +174,7 @@ TEST_CASE("moving the cursor to the next title while a pop-up is open opens the 
 TEST_CASE(
     "a menu bar with the tool window's menus put into a window and removed 100 times leaves "
     "no window, menu or listener behind") {
-  Owned<s::lang::Localizer> localizer =
-      s::lang::createLocalizerFromUtf8(support::langDocumentBytes(), support::langDocumentSize());
+  Owned<s::lang::Localizer> localizer = support::embeddedLocalizer();
   TestWindow window(120, 120, 400, 150);
   REQUIRE(window.window() != nullptr);
   window.settle();

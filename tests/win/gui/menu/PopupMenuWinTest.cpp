@@ -9,7 +9,6 @@
 #include "s/gui/menuitem/MenuItem.h"
 #include "s/lang/Lang.h"
 #include "s/thread/Pool.h"
-#include "support/LangDocument.h"
 #include "support/ToolWindowMenus.h"
 #include "support/win/KeptMenuHandles.h"
 #include "support/win/ProcessWindows.h"
@@ -23,17 +22,6 @@ using s::gui::win::PopupMenu;
 using s::lang::Localizer;
 
 namespace {
-
-Owned<Localizer> embeddedLanguages() {
-  return s::lang::createLocalizerFromUtf8(support::langDocumentBytes(),
-                                          support::langDocumentSize());
-}
-
-std::uint32_t packIndexOf(const Localizer& localizer, const char16_t* engName) {
-  std::uint32_t index = 0;
-  REQUIRE(localizer.indexOfPack(s::lang::findPackByName(localizer, engName), &index));
-  return index;
-}
 
 HMENU handleOf(IPopupMenu& menu) { return static_cast<HMENU>(menu.nativeMenu()); }
 
@@ -109,7 +97,7 @@ TEST_CASE("native menu states read back as the items hold them: checks, radio ma
 }
 
 TEST_CASE("a language switch changes every text of the tool window's menus on the platform") {
-  Owned<Localizer> localizer = embeddedLanguages();
+  Owned<Localizer> localizer = support::embeddedLocalizer();
   s::lang::selectLanguage(*localizer, u"English");
   support::ToolWindowMenus menus =
       support::buildToolWindowMenus(localizer.get(), true, false, true);
@@ -128,11 +116,11 @@ TEST_CASE("a language switch changes every text of the tool window's menus on th
   };
   std::vector<std::u16string> english;
   for (const Expected& entry : expected) english.push_back(textAt(*entry.menu, entry.position));
-  const std::uint32_t englishIndex = packIndexOf(*localizer, u"English");
+  const std::uint32_t englishIndex = support::packIndexOf(*localizer, u"English");
 
   for (const char16_t* language : {u"German", u"Japanese"}) {
     CAPTURE(std::string(language, language + 6));
-    s::lang::selectLanguageAt(*localizer, packIndexOf(*localizer, language));
+    s::lang::selectLanguageAt(*localizer, support::packIndexOf(*localizer, language));
     std::size_t changed = 0;
     for (std::size_t i = 0; i < std::size(expected); ++i) {
       CAPTURE(i);
@@ -148,7 +136,7 @@ TEST_CASE("a language switch changes every text of the tool window's menus on th
 }
 
 TEST_CASE("radio-checking the language menu by position checks exactly one language") {
-  Owned<Localizer> localizer = embeddedLanguages();
+  Owned<Localizer> localizer = support::embeddedLocalizer();
   support::ToolWindowMenus menus = support::buildToolWindowMenus(localizer.get(), true, true, true);
   const std::uint32_t languages = localizer->packCount();
   for (std::uint32_t pick : {3u, 0u, languages - 1}) {
@@ -161,7 +149,7 @@ TEST_CASE("radio-checking the language menu by position checks exactly one langu
 }
 
 TEST_CASE("building and releasing the tool window's three menus 100 times leaves nothing behind") {
-  Owned<Localizer> localizer = embeddedLanguages();
+  Owned<Localizer> localizer = support::embeddedLocalizer();
   const support::GuiCounts before = support::guiCounts();
   const std::uint32_t listeners = localizer->listenerCount();
   support::KeptMenuHandles kept;
