@@ -3,6 +3,9 @@
 #include <string_view>
 
 #include "s/gui/INativeWindows.h"
+#include "s/gui/drawer/Colour.h"
+#include "s/gui/drawer/IBorder.h"
+#include "s/gui/drawer/ISurface.h"
 #include "s/gui/events/IEventListener.h"
 #include "s/gui/layout/Arrangements.h"
 #include "s/gui/layout/FlowH.h"
@@ -23,7 +26,10 @@ constexpr std::intptr_t kHitTransparent = -1;
 
 Box::Box() : droppedFiles_(s::thread::obtain<s::str::strarray::StrArray>()) {}
 
-Box::~Box() { dropCachedBackground(); }
+Box::~Box() {
+  dropCachedBackground();
+  releaseBorder();
+}
 
 s::base::IObject* Box::newInstance() const { return s::thread::takeFromPool<Box>(); }
 
@@ -45,6 +51,7 @@ void Box::reset() {
   hovered_ = false;
   mouseTransparent_ = true;
   dropCachedBackground();
+  releaseBorder();
 }
 
 void Box::setHorizontalGap(std::int32_t gap) {
@@ -164,8 +171,49 @@ void Box::addClickListener(IEventListener* listener) {
 }
 
 void Box::setHoverColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  hoverColour_ = std::uint32_t{red} | std::uint32_t{green} << 8 | std::uint32_t{blue} << 16;
+  hoverColour_ = s::gui::drawer::rgb(red, green, blue);
   hoverColourSet_ = true;
+}
+
+void Box::setBorderDrawer(s::gui::drawer::IBorder* drawer, bool owned) {
+  if (drawer != border_) releaseBorder();
+  border_ = drawer;
+  borderOwned_ = drawer != nullptr && owned;
+  redraw();
+}
+
+void Box::releaseBorder() {
+  if (borderOwned_ && border_ != nullptr) border_->release();
+  border_ = nullptr;
+  borderOwned_ = false;
+}
+
+bool Box::paintsThroughPicture() const {
+  if (border_ != nullptr || cachedBackground_ != nullptr) return true;
+  return isTransparent() && parent() != nullptr && parent()->parentBackgroundImage() != nullptr;
+}
+
+void Box::paintBackground(s::gui::drawer::ISurface& surface, std::int32_t width,
+                          std::int32_t height) {
+  const s::gui::drawer::Rect all{0, 0, width, height};
+  const std::uint32_t colour = isTransparent() ? effectiveBackground() : background();
+  s::image::win::BufferedImage* picture =
+      parent() != nullptr ? parent()->parentBackgroundImage() : nullptr;
+  if (hoverColourSet_ && hovered_) {
+    surface.fillRect(all, hoverColour_);
+  } else if (isTransparent() && picture != nullptr) {
+    if (cachedBackground_ == nullptr) {
+      cachedBackground_ = s::thread::takeFromPool<s::image::win::BufferedImage>();
+      if (cachedBackground_->create(width, height)) {
+        picture->copyInto(*cachedBackground_, 0, 0, x() + offsetX(), y() + offsetY(), width, height,
+                          false);
+      }
+    }
+    surface.drawImage(*cachedBackground_, all, false);
+  } else {
+    surface.fillRect(all, colour);
+  }
+  if (border_ != nullptr) border_->paint(surface, all, 0, 0, colour);
 }
 
 void Box::placed() {

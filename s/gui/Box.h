@@ -10,6 +10,10 @@
 namespace s::gui::events {
 class IEventListener;
 }
+namespace s::gui::drawer {
+class IBorder;
+class ISurface;
+}  // namespace s::gui::drawer
 namespace s::image::win {
 class BufferedImage;
 }
@@ -78,6 +82,10 @@ class Box final : public s::gui::ContainerBase {
   void addWheelListener(IEventListener* listener);
   // Lines of the last wheel turn, negative for a backward turn.
   std::int32_t wheelStep() const { return wheelStep_; }
+  // Draws the border over the background from now on (null: none); an owned drawer goes back
+  // to its pool with the box or the next drawer. Repaints.
+  void setBorderDrawer(s::gui::drawer::IBorder* drawer, bool owned);
+  s::gui::drawer::IBorder* borderDrawer() const { return border_; }
   void addLayoutDoneListener(IEventListener* listener);
   void addMovedOrResizedListener(IEventListener* listener);
   // Paint listeners run first in WM_PAINT, with paintContext() set; one that paints the whole
@@ -94,6 +102,13 @@ class Box final : public s::gui::ContainerBase {
   std::uint32_t hoverColour() const { return hoverColour_; }
   bool isHovered() const { return hovered_; }
   void dropCachedBackground() override;
+  // The box's own painting, width x height from the surface's origin: the hover colour while
+  // hovered (when one is set), else the parent's picture behind a transparent box (cut once
+  // and kept until the box moves), else the box's colour or, transparent, the first colour up
+  // the tree; then the border drawer over it (shape 0, corner kind 0, in that colour).
+  void paintBackground(s::gui::drawer::ISurface& surface, std::int32_t width, std::int32_t height);
+  // Whether painting goes through a picture of the box's size first.
+  bool paintsThroughPicture() const;
   // A box with click listeners takes clicks.
   void addClickListener(IEventListener* listener);
   std::uint32_t listenerCount(std::int32_t code) const;
@@ -128,6 +143,7 @@ class Box final : public s::gui::ContainerBase {
   void setHorizontalAlignment(std::int32_t alignment);
   void setVerticalAlignment(std::int32_t alignment);
   void addListener(std::int32_t code, IEventListener* listener);
+  void releaseBorder();
   // The platform half: the box's own window messages; false for what it leaves alone.
   bool handleMessage(std::intptr_t* result, std::uint32_t message, std::uintptr_t wParam,
                      std::intptr_t lParam);
@@ -153,6 +169,8 @@ class Box final : public s::gui::ContainerBase {
   std::uint32_t hoverColour_ = 0;
   bool hovered_ = false;
   bool mouseTransparent_ = true;
+  s::gui::drawer::IBorder* border_ = nullptr;
+  bool borderOwned_ = false;
   s::image::win::BufferedImage* cachedBackground_ = nullptr;
 };
 

@@ -5,17 +5,14 @@
 #include "s/gui/IContainer.h"
 #include "s/gui/INativeWindows.h"
 #include "s/gui/PrivateMessage.h"
+#include "s/gui/drawer/Colour.h"
 
 namespace s::gui {
 
 namespace {
 
-std::uint32_t rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  return std::uint32_t{red} | std::uint32_t{green} << 8 | std::uint32_t{blue} << 16;
-}
-
-std::uint8_t lighter(std::uint32_t channel) {
-  return static_cast<std::uint8_t>(255 - ((255 - (channel & 0xFF)) >> 1));
+std::uint8_t lighter(std::uint8_t channel) {
+  return static_cast<std::uint8_t>(255 - ((255 - channel) >> 1));
 }
 
 }  // namespace
@@ -159,21 +156,22 @@ void ComponentBase::makeTransparent(bool repaint) {
 void ComponentBase::setBackgroundWhite(bool repaint) { setBackgroundRgb(255, 255, 255, repaint); }
 
 void ComponentBase::setBackgroundButtonFace(bool repaint) {
-  const std::uint32_t face = nativeWindows().systemColour(INativeWindows::kButtonFaceColour);
-  setBackgroundRgb(face & 0xFF, face >> 8 & 0xFF, face >> 16 & 0xFF, repaint);
+  using namespace s::gui::drawer;
+  const Colour face = nativeWindows().systemColour(INativeWindows::kButtonFaceColour);
+  setBackgroundRgb(redOf(face), greenOf(face), blueOf(face), repaint);
 }
 
 void ComponentBase::setBackgroundBlack(bool repaint) { setBackgroundRgb(0, 0, 0, repaint); }
 
 void ComponentBase::setBackgroundLight(bool repaint) {
-  const std::uint32_t text =
-      nativeWindows().systemColour(INativeWindows::kInactiveCaptionTextColour);
-  setBackgroundRgb(lighter(text), lighter(text >> 8), lighter(text >> 16), repaint);
+  using namespace s::gui::drawer;
+  const Colour text = nativeWindows().systemColour(INativeWindows::kInactiveCaptionTextColour);
+  setBackgroundRgb(lighter(redOf(text)), lighter(greenOf(text)), lighter(blueOf(text)), repaint);
 }
 
 void ComponentBase::setBackgroundRgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue,
                                      bool repaint) {
-  background_ = rgb(red, green, blue);
+  background_ = s::gui::drawer::rgb(red, green, blue);
   transparent_ = false;
   if (repaint) redraw();
 }

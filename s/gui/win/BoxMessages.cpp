@@ -3,6 +3,8 @@
 #include <shellapi.h>
 
 #include "s/gui/Box.h"
+#include "s/gui/drawer/ImageSurface.h"
+#include "s/gui/drawer/win/DcSurface.h"
 #include "s/gui/win/MessageParams.h"
 #include "s/image/BufferedImage.h"
 #include "s/str/strbuffer/StrBuffer.h"
@@ -24,13 +26,6 @@ s::gui::IComponent* childWithWindow(const Box& box, HWND window) {
     if (handleOf(box.childAt(i)) == window) return box.childAt(i);
   }
   return nullptr;
-}
-
-void fillSolid(HDC dc, const RECT& area, std::uint32_t colour) {
-  HBRUSH brush = CreateSolidBrush(colour);
-  if (brush == nullptr) return;
-  FillRect(dc, &area, brush);
-  DeleteObject(brush);
 }
 
 }  // namespace
@@ -179,22 +174,19 @@ void Box::paint() {
     }
     RECT client;
     GetClientRect(window, &client);
-    s::image::win::BufferedImage* picture =
-        parent() != nullptr ? parent()->parentBackgroundImage() : nullptr;
-    if (hoverColourSet_ && hovered_) {
-      fillSolid(dc, client, hoverColour_);
-    } else if (isTransparent() && picture != nullptr) {
-      // The piece of the parent's picture behind the box, cut once and kept until it moves.
-      if (cachedBackground_ == nullptr) {
-        cachedBackground_ = s::thread::takeFromPool<s::image::win::BufferedImage>();
-        if (cachedBackground_->create(client.right, client.bottom)) {
-          picture->copyInto(*cachedBackground_, 0, 0, x() + offsetX(), y() + offsetY(),
-                            client.right, client.bottom, false);
-        }
-      }
-      cachedBackground_->drawTo(dc, 0, 0, client.right, client.bottom, false);
+    s::base::Owned<s::image::win::BufferedImage> picture;
+    if (paintsThroughPicture()) {
+      picture = s::thread::obtain<s::image::win::BufferedImage>();
+      if (!picture->create(client.right, client.bottom)) picture.reset();
+    }
+    if (picture) {
+      // Composed off screen and copied once, so the border never flickers over the fill.
+      s::gui::drawer::ImageSurface surface(*picture);
+      paintBackground(surface, client.right, client.bottom);
+      picture->drawTo(dc, 0, 0, client.right, client.bottom, false);
     } else {
-      fillSolid(dc, client, isTransparent() ? effectiveBackground() : background());
+      s::gui::drawer::win::DcSurface surface(dc);
+      paintBackground(surface, client.right, client.bottom);
     }
   }
   EndPaint(window, &paintInfo);

@@ -47,6 +47,13 @@ bool HostRoot::preHandle(std::intptr_t* result, std::uint32_t message, std::uint
     case WM_INITMENUPOPUP:
       ++popupInits;
       break;
+    case WM_KEYDOWN:
+      ++keyDowns;
+      *result = 42;
+      return true;
+    case WM_MOUSEWHEEL:
+      ++wheels;
+      break;
     default:
       break;
   }
@@ -113,6 +120,30 @@ void TestWindow::settle() {
     SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_BLOCK, 1000, nullptr);
     Sleep(10);
   }
+}
+
+void moveMouseTo(TestWindow& test, POINT at) {
+  // Absolute input is in 1/65536ths of the primary screen; the middle of a pixel rounds right.
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  INPUT move = {};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = static_cast<LONG>((at.x * 65536 + 32768) / width);
+  move.mi.dy = static_cast<LONG>((at.y * 65536 + 32768) / height);
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &move, sizeof(INPUT));
+  test.settle();
+}
+
+void clickAt(TestWindow& test, POINT at) {
+  // A box that held the mouse while hovered lets go of it on the move.
+  moveMouseTo(test, at);
+  INPUT presses[2] = {};
+  presses[0].type = INPUT_MOUSE;
+  presses[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  presses[1].type = INPUT_MOUSE;
+  presses[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, presses, sizeof(INPUT));
 }
 
 }  // namespace support

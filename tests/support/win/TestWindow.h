@@ -29,6 +29,8 @@ class HostRoot final : public s::gui::ContainerBase {
   std::atomic<int> leftButtonDowns{0};
   std::atomic<int> clickActivations{0};
   std::atomic<int> popupInits{0};
+  std::atomic<int> keyDowns{0};
+  std::atomic<int> wheels{0};
 };
 
 // A real top-level window of the toolkit's class on a UI thread of its own, as the program's
@@ -60,6 +62,12 @@ class TestWindow {
   DWORD threadId_ = 0;
   int x_, y_, width_, height_;
 };
+
+// Moves the mouse to a screen point through the system's input queue, as a hand would, and
+// gives the window's thread time to see the move.
+void moveMouseTo(TestWindow& test, POINT at);
+// A real left click at a screen point: the cursor arrives first, then the press and release.
+void clickAt(TestWindow& test, POINT at);
 
 // Polls until check() holds or about two seconds have passed.
 template <class Check>

@@ -44,19 +44,6 @@ LRESULT hitTestAt(const s::gui::IComponent* component, POINT at) {
   return SendMessageW(handleOf(component), WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));
 }
 
-// A real left click at a screen point, through the system's input queue. The cursor arrives
-// first, as a hand's would: a box that held the mouse while hovered lets go of it on the move.
-void clickAt(TestWindow& test, POINT at) {
-  SetCursorPos(at.x, at.y);
-  test.settle();
-  INPUT presses[2] = {};
-  presses[0].type = INPUT_MOUSE;
-  presses[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  presses[1].type = INPUT_MOUSE;
-  presses[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, presses, sizeof(INPUT));
-}
-
 BOOL CALLBACK countWindow(HWND, LPARAM counter) {
   ++*reinterpret_cast<int*>(counter);
   return TRUE;
@@ -210,13 +197,13 @@ TEST_CASE("a real click reaches a box with a click listener and passes an empty 
   test.root().relayout();
   REQUIRE(placeOf(handleOf(taking)).left == 100);
 
-  clickAt(test, screenCentreOf(taking));
+  support::clickAt(test, screenCentreOf(taking));
   CHECK(support::waitFor([&] { return clicks.count.load() == 1; }));
   CHECK(clicks.last == Box::kClick);
 
   // Through the empty box (and the row under it) to the window itself.
   const int before = test.root().leftButtonDowns;
-  clickAt(test, screenCentreOf(through));
+  support::clickAt(test, screenCentreOf(through));
   CHECK(support::waitFor([&] { return test.root().leftButtonDowns.load() == before + 1; }));
   test.settle();
   CHECK(clicks.count == 1);

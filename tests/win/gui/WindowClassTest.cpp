@@ -1,11 +1,14 @@
 #include <doctest/doctest.h>
 #include <windows.h>
+// commctrl.h needs windows.h before it.
+#include <commctrl.h>
 
 #include <cstdint>
 #include <stdexcept>
 
 #include "s/base/Owned.h"
 #include "s/gui/PrivateMessage.h"
+#include "s/gui/win/Subclass.h"
 #include "s/gui/win/WindowClass.h"
 #include "support/win/NativeButton.h"
 #include "support/win/TestWindow.h"
@@ -191,4 +194,61 @@ TEST_CASE("an exception in a hook never leaves the window procedure") {
   CHECK(SendMessageW(window, WM_GETDLGCODE, 0, 0) == 0);
   DestroyWindow(window);
   CHECK(hook.gone);
+}
+
+TEST_CASE("a subclassed progress bar's messages pass the hook before and after its own") {
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_PROGRESS_CLASS};
+  REQUIRE(InitCommonControlsEx(&controls) != 0);
+  TestWindow test(40, 40, 200, 60);
+  struct Watcher final : s::gui::IMessageHook {
+    void nativeWindowCreated(s::gui::NativeWindow window) override {
+      created = static_cast<HWND>(window);
+    }
+    void nativeWindowDestroyed() override { gone = true; }
+    bool preHandle(std::intptr_t* result, std::uint32_t message, std::uintptr_t wParam,
+                   std::intptr_t) override {
+      if (message != PBM_SETPOS) return false;
+      seen = static_cast<int>(wParam);
+      // A position of 99 is refused before the control sees it.
+      if (wParam != 99) return false;
+      *result = -1;
+      return true;
+    }
+    void postHandle(std::intptr_t* result, std::uint32_t message, std::uintptr_t,
+                    std::intptr_t) override {
+      if (message == PBM_SETPOS) answered = static_cast<int>(*result);
+    }
+    HWND created = nullptr;
+    bool gone = false;
+    int seen = -1;
+    int answered = -1;
+  } watcher;
+  struct Make {
+    TestWindow* test;
+    Watcher* watcher;
+    s::gui::win::Subclass subclass;
+    HWND control = nullptr;
+  } make{&test, &watcher, {}, nullptr};
+  test.runOnUiThread(
+      [](void* argument) {
+        auto* m = static_cast<Make*>(argument);
+        m->control = m->subclass.create(PROGRESS_CLASSW, 0, L"", WS_CHILD | WS_VISIBLE, 0, 0, 100,
+                                        16, m->test->window(), m->watcher);
+      },
+      &make);
+  REQUIRE(make.control != nullptr);
+  CHECK(watcher.created == make.control);
+
+  SendMessageW(make.control, PBM_SETPOS, 40, 0);
+  CHECK(watcher.seen == 40);
+  SendMessageW(make.control, PBM_SETPOS, 70, 0);
+  // The control's own answer (the previous position) as the post-handler saw it.
+  CHECK(watcher.answered == 40);
+  CHECK(SendMessageW(make.control, PBM_SETPOS, 99, 0) == -1);
+  CHECK(SendMessageW(make.control, PBM_GETPOS, 0, 0) == 70);
+
+  test.runOnUiThread([](void* argument) { DestroyWindow(static_cast<Make*>(argument)->control); },
+                     &make);
+  CHECK(watcher.gone);
+  CHECK(make.subclass.window() == nullptr);
 }
