@@ -12,7 +12,7 @@ namespace s::app {
 const char16_t* currentSchemeName(const s::gui::drawer::Skinner* skin);
 // Whether the skin has a colour scheme of that name.
 bool hasScheme(const s::gui::drawer::Skinner* skin, const char16_t* name);
-// Makes the named scheme current when the skin has it and it is not current already.
+// Makes the named scheme current (the skin's first one when it has no scheme of that name).
 void selectScheme(s::gui::drawer::Skinner* skin, const char16_t* name);
 
 }  // namespace s::app

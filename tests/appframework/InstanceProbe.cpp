@@ -3,17 +3,23 @@
 // part, chosen by its first argument:
 //   serve         initialises the application and shows a minimised window titled with the
 //                 product's title, then reports what it was sent (exit code, below)
+//   serve-window  the same with the toolkit's window, bound like the program's main window and
+//                 iconized to the notification area
 //   find          looks for another instance by the process list, signalling it
 //   find-desktop  the same through the desktop's windows, also telling it a copy started
 //   drive         runs the parts against each other and checks the outcome (the ctest)
 // A serving copy exits with 100 x (1027 messages) + 10 x (1031 messages) + 1 when its window
-// was in front and not minimised afterwards.
+// was in front and not minimised afterwards; the toolkit's window reports 100 once it was
+// restored, 10 x (another-copy events) and the same 1.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
+#include "s/app/AppWindow.h"
 #include "s/app/win/AppBase.h"
+#include "s/gui/IWindow.h"
+#include "s/gui/win/Window.h"
 #include "s/lang/Lang.h"
 #include "s/process/commandline/win/ProgramCommandLine.h"
 #include "s/reg/NativeApi.h"
@@ -28,6 +34,8 @@ constexpr const wchar_t* kClass = L"VexoTestInstanceProbe";
 constexpr UINT_PTR kFinishTimer = 1;
 constexpr UINT_PTR kGiveUpTimer = 2;
 constexpr DWORD kChildBudgetMs = 30000;
+constexpr const wchar_t* kReadyEvent = L"VexoTestInstanceProbeReady";
+constexpr const wchar_t* kDoneEvent = L"VexoTestInstanceProbeDone";
 
 const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
@@ -95,6 +103,44 @@ int serve() {
   }
   DestroyWindow(owner);
   return static_cast<int>(message.wParam);
+}
+
+// Counts the another-copy events of the window it listens to.
+class CopyCounter final : public s::gui::events::IEventListener {
+ public:
+  void event(s::base::IObject*, std::int32_t code) override {
+    if (code == s::gui::IWindow::kAnotherCopyStarted) ++count;
+  }
+  volatile int count = 0;
+};
+
+int serveWindow() {
+  auto app = application();
+  auto binding = s::app::win::createAppWindow(app.get(), u"MainWindow", app->editionWord(), 230,
+                                              230, nullptr, nullptr);
+  auto window = s::thread::obtain<s::gui::win::Window>();
+  if (window->handle() == nullptr) return 3;
+  CopyCounter copies;
+  window->addListener(s::gui::IWindow::kAnotherCopyStarted, &copies);
+  window->bind(binding.get());
+  window->show(true, true);
+  window->iconize();
+  // The driver waits for this before it starts the second copy.
+  HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, kReadyEvent);
+  if (ready != nullptr) {
+    SetEvent(ready);
+    CloseHandle(ready);
+  }
+  // The driver says when the second copy has ended: everything it sent has been handled.
+  HANDLE done = OpenEventW(SYNCHRONIZE, FALSE, kDoneEvent);
+  const bool ended = done != nullptr && WaitForSingleObject(done, kChildBudgetMs) == WAIT_OBJECT_0;
+  if (done != nullptr) CloseHandle(done);
+  if (!ended || window->isIconized()) return 2;
+  const bool inFront = GetForegroundWindow() == window->handle() && !IsIconic(window->handle()) &&
+                       IsWindowVisible(window->handle());
+  const int code = 100 + 10 * copies.count + (inFront ? 1 : 0);
+  window->close();
+  return code;
 }
 
 int find(bool desktop) {
@@ -217,6 +263,24 @@ int drive() {
     expect(code == 111, "asked to, it also tells the first copy that another one started", code);
   }
 
+  {
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, kReadyEvent);
+    HANDLE done = CreateEventW(nullptr, TRUE, FALSE, kDoneEvent);
+    Child first = startPart(self, L"serve-window");
+    const HANDLE either[] = {ready, first.process};
+    const DWORD woke = WaitForMultipleObjects(2, either, FALSE, kChildBudgetMs);
+    expect(woke == WAIT_OBJECT_0, "the first copy's window waits in the notification area",
+           static_cast<int>(woke));
+    CloseHandle(ready);
+    int code = runPart(self, L"find-desktop");
+    expect(code == 0, "the second copy finds the first by its desktop windows", code);
+    SetEvent(done);
+    CloseHandle(done);
+    code = finish(first);
+    expect(code == 111, "the window came back from the notification area, in front, told once",
+           code);
+  }
+
   DeleteFileW(self.c_str());
   DeleteFileW(copy.c_str());
   for (const std::wstring& place : places) RemoveDirectoryW(place.c_str());
@@ -232,6 +296,7 @@ int main() {
   s::process::commandline::win::parseProgramCommandLine(*line);
   const std::u16string part = line->argument(0);
   if (part == u"serve") return serve();
+  if (part == u"serve-window") return serveWindow();
   if (part == u"find") return find(false);
   if (part == u"find-desktop") return find(true);
   if (part == u"drive") return drive();

@@ -7,6 +7,7 @@
 #include "s/app/AppWindow.h"
 #include "s/gui/MiddleClickAction.h"
 #include "s/gui/VirtualScreen.h"
+#include "s/gui/drawer/Skinner.h"
 #include "s/lang/Lang.h"
 #include "s/thread/Pool.h"
 #include "support/FakeApp.h"
@@ -159,4 +160,32 @@ TEST_CASE("a window with a localizer of its own is switched to the stored langua
   CHECK(text(s::lang::currentPack(*own)->engName().text()) == u"German");
   // The application's own localizer is left alone.
   CHECK(s::lang::currentPack(*app.localizer()) != s::lang::currentPack(*own));
+}
+
+TEST_CASE("a window with a skin of its own takes its stored scheme, else the given style") {
+  support::TestStoreArea area(kArea);
+  support::FakeApp app(area.base());
+  auto skin = s::gui::drawer::Skinner::createThinWindow();
+  auto about = [&] {
+    return createAppWindow(&app, u"AboutWindow", u"Freeware", 340, 285, skin.get(), u"Classic LG");
+  };
+  {
+    auto window = about();
+    CHECK(window->hasOwnSkin());
+    CHECK(window->skin() == skin.get());
+    CHECK(text(window->styleName()) == u"Classic LG");
+    REQUIRE(skin->currentScheme() != nullptr);
+    CHECK(text(skin->currentScheme()->name().text()) == u"Classic LG");
+    // Choosing another scheme is kept for the next binding.
+    window->setStyleName(u"Salmon Red");
+  }
+  CHECK(area.unnamedText(u"AboutWindow\\Skin") == u"Salmon Red");
+  auto again = about();
+  CHECK(text(again->styleName()) == u"Salmon Red");
+  CHECK(text(skin->currentScheme()->name().text()) == u"Salmon Red");
+
+  // The application's own skin (none here) is not a skin of the window's own.
+  auto main = mainWindow(app);
+  CHECK_FALSE(main->hasOwnSkin());
+  CHECK(text(main->styleName()) == u"");
 }
