@@ -5,6 +5,7 @@
 #include "s/base/Owned.h"
 #include "s/gui/IComponent.h"
 #include "s/gui/IPopupMenu.h"
+#include "s/gui/IWindowMenu.h"
 #include "s/gui/menuitem/MenuItem.h"
 
 namespace s::gui::drawer {
@@ -23,7 +24,7 @@ namespace s::gui {
 // (a MenuItem) or the title of a pop-up menu. A selection, from a command title or from any
 // item of the pop-ups, is reported to the selection listeners as (bar, 0); they ask for
 // selectedCommandId().
-class IMenuEx : public virtual IComponent {
+class IMenuEx : public virtual IComponent, public IWindowMenu {
  public:
   using IEventListener = s::gui::events::IEventListener;
   using MenuItem = s::gui::menuitem::MenuItem;
@@ -49,7 +50,7 @@ class IMenuEx : public virtual IComponent {
   virtual IPopupMenu* addMenuTitle(s::base::Owned<IPopupMenu> menu) = 0;
 
   // Command titles by their id, menu titles through their pop-ups.
-  virtual bool hasCommandId(std::int32_t commandId) const = 0;
+  bool hasCommandId(std::int32_t commandId) const override = 0;
   // Through the pop-ups.
   virtual bool isChecked(std::int32_t commandId) const = 0;
   virtual bool setChecked(std::int32_t commandId, bool on) = 0;
@@ -58,7 +59,7 @@ class IMenuEx : public virtual IComponent {
   // Listeners are not owned; each must stay alive while the bar does.
   virtual void addSelectionListener(IEventListener* listener) = 0;
   // Stores the command id and tells the selection listeners.
-  virtual void select(std::int32_t commandId) = 0;
+  void select(std::int32_t commandId) override = 0;
   // Told (bar, 2) after a pop-up has closed by itself.
   virtual void addCloseListener(IEventListener* listener) = 0;
 
@@ -74,6 +75,10 @@ class IMenuEx : public virtual IComponent {
   virtual void addPopupOpeningListener(IEventListener* listener) = 0;
   // Reaching a menu title with the mouse opens its pop-up.
   virtual void setAutoOpen(bool on) = 0;
+  // A bar opens its pop-ups under its titles, never at a point.
+  void showAt(std::int32_t, std::int32_t, NativeWindow) override {}
+  // Drawn by the toolkit: the window gets no native menu.
+  void* nativeMenuBar() const override { return nullptr; }
   // Titles follow this localizer's language (the first menu title's is taken when none is set).
   virtual void setLocalizer(s::lang::Localizer* localizer) = 0;
 };

@@ -4,6 +4,7 @@
 
 #include "s/base/IObject.h"
 #include "s/base/Owned.h"
+#include "s/gui/IWindowMenu.h"
 #include "s/gui/NativeMenu.h"
 #include "s/gui/NativeWindow.h"
 #include "s/gui/drawer/IMenuCaption.h"
@@ -25,7 +26,8 @@ namespace s::gui {
 class IPopupMenu : public s::gui::events::IEventListener,
                    public s::base::IObject,
                    public s::thread::IPoolable,
-                   public s::gui::drawer::IMenuCaption {
+                   public s::gui::drawer::IMenuCaption,
+                   public s::gui::IWindowMenu {
  public:
   using MenuItem = s::gui::menuitem::MenuItem;
   using Localizer = s::lang::Localizer;
@@ -47,7 +49,7 @@ class IPopupMenu : public s::gui::events::IEventListener,
   // The item, wherever in this menu or its sub-menus it is; null when none has the key.
   virtual MenuItem* itemByCommandId(std::int32_t commandId) const = 0;
   virtual MenuItem* itemByUserValue(std::int32_t userValue) const = 0;
-  virtual bool hasCommandId(std::int32_t commandId) const = 0;
+  bool hasCommandId(std::int32_t commandId) const override = 0;
   // The position of an own item.
   virtual bool indexOfCommandId(std::int32_t commandId, std::uint32_t* position) const = 0;
   virtual bool indexOfUserValue(std::int32_t userValue, std::uint32_t* position) const = 0;
@@ -93,17 +95,19 @@ class IPopupMenu : public s::gui::events::IEventListener,
   virtual void addSelectionListener(IEventListener* listener) = 0;
   virtual bool removeSelectionListener(IEventListener* listener) = 0;
   // Stores the command id and tells the selection listeners.
-  virtual void select(std::int32_t commandId) = 0;
+  void select(std::int32_t commandId) override = 0;
 
   // Shows the menu with its bottom-left corner at the screen point, owned by window; returns
   // when it has closed.
-  virtual bool showAt(std::int32_t x, std::int32_t y, NativeWindow window) = 0;
+  void showAt(std::int32_t x, std::int32_t y, NativeWindow window) override = 0;
   // Shows it with its top-left corner at the screen point (under a menu bar's title).
   virtual bool showBelow(std::int32_t x, std::int32_t y, NativeWindow window) = 0;
   // The window that the menu's WM_INITMENUPOPUP is routed to.
   virtual void setMenuData(NativeWindow window) = 0;
   // Created on first use.
   virtual NativeMenu nativeMenu() = 0;
+  // A pop-up is never a window's native menu bar.
+  void* nativeMenuBar() const override { return nullptr; }
   virtual bool isCreated() const = 0;
 
   // Entries: items, separators and sub-menus.

@@ -401,9 +401,9 @@ void PopupMenu::select(std::int32_t commandId) {
   }
 }
 
-bool PopupMenu::showAt(std::int32_t x, std::int32_t y, NativeWindow window) {
+void PopupMenu::showAt(std::int32_t x, std::int32_t y, NativeWindow window) {
   NativeMenu menu = nativeMenu();
-  return menu != nullptr && nativeMenus().track(menu, INativeMenus::kShowAtFlags, x, y, window);
+  if (menu != nullptr) nativeMenus().track(menu, INativeMenus::kShowAtFlags, x, y, window);
 }
 
 bool PopupMenu::showBelow(std::int32_t x, std::int32_t y, NativeWindow window) {

@@ -78,7 +78,7 @@ class PopupMenu final : public s::gui::IPopupMenu {
   bool removeSelectionListener(IEventListener* listener) override;
   void select(std::int32_t commandId) override;
 
-  bool showAt(std::int32_t x, std::int32_t y, NativeWindow window) override;
+  void showAt(std::int32_t x, std::int32_t y, NativeWindow window) override;
   bool showBelow(std::int32_t x, std::int32_t y, NativeWindow window) override;
   void setMenuData(NativeWindow window) override;
   NativeMenu nativeMenu() override;

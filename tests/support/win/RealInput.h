@@ -16,16 +16,21 @@ inline void moveCursorTo(POINT at) {
   SendInput(1, &move, sizeof(INPUT));
 }
 
-// A left click at a screen point, the cursor there first as a hand's would be.
-inline void clickAt(TestWindow& window, POINT at) {
-  SetCursorPos(at.x, at.y);
-  window.settle();
+// A left press and release where the cursor is.
+inline void clickHere() {
   INPUT presses[2] = {};
   presses[0].type = INPUT_MOUSE;
   presses[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
   presses[1].type = INPUT_MOUSE;
   presses[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
   SendInput(2, presses, sizeof(INPUT));
+}
+
+// A left click at a screen point, the cursor there first as a hand's would be.
+inline void clickAt(TestWindow& window, POINT at) {
+  SetCursorPos(at.x, at.y);
+  window.settle();
+  clickHere();
 }
 
 // A key pressed and let go; it reaches the foreground window's thread.
