@@ -61,7 +61,9 @@ fi
 # display the window manager's own frames are used.
 decorated='HKCU\Software\Wine\X11 Driver'
 if [ "${VEXO_RUN_DEMO:-}" != 1 ]; then
+  # The user's window manager frames the window, and it is not kept inside a Wine desktop.
   drive reg-delete key="$decorated" name=Decorated >/dev/null
+  drive reg-delete key='HKCU\Software\Wine\Explorer' name=Desktop >/dev/null
   echo "run: starting $(basename "$program") on $DISPLAY"
   exec scripts/wine-run.sh "$program"
 fi
