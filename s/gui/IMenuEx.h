@@ -34,7 +34,9 @@ class IMenuEx : public virtual IComponent, public IWindowMenu {
   static constexpr std::int32_t kPopupOpening = 1;
   static constexpr std::int32_t kPopupClosed = 2;
 
-  // Both fonts, the normal and the hot title's.
+  // Both fonts, the normal and the hot title's. A size code as the controls take it
+  // (s/gui/FontSize.h); false, changing nothing, for a code that means no size.
+  virtual bool setFontSizeCode(std::int32_t code) = 0;
   virtual void setFontColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) = 0;
   virtual void setFontEffect(std::int32_t effect) = 0;
 

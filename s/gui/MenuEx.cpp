@@ -52,7 +52,8 @@ bool inside(const Rect& rect, std::int32_t x, std::int32_t y) {
 MenuEx::MenuEx() = default;
 
 MenuEx::~MenuEx() {
-  if (ownsDrawer_ && drawer_ != nullptr) drawer_->release();
+  releaseDrawer();
+  releaseFonts();
 }
 
 s::base::IObject* MenuEx::newInstance() const { return s::thread::takeFromPool<MenuEx>(); }
@@ -85,6 +86,7 @@ void MenuEx::reset() {
   selected_ = -1;
   singleButton_ = option_ = autoOpen_ = false;
   releaseDrawer();
+  releaseFonts();
   setLocalizer(nullptr);
   selectionListeners_.clear();
   openingListeners_.clear();
@@ -116,6 +118,13 @@ const char16_t* MenuEx::titleText(std::uint32_t index) const {
 
 MenuEx::Rect MenuEx::titleRect(std::uint32_t index) const {
   return index < rects_.size() ? rects_[index] : Rect{};
+}
+
+bool MenuEx::setFontSizeCode(std::int32_t code) {
+  if (!applyFontSizeCode(code)) return false;
+  pushFontsToDrawer();
+  updateTitles();
+  return true;
 }
 
 void MenuEx::setFontColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
@@ -268,8 +277,14 @@ void MenuEx::setDrawer(s::gui::drawer::IMenu* drawer, bool owned) {
 
 void MenuEx::pushFontsToDrawer() {
   if (drawer_ == nullptr) return;
-  drawer_->fontSetting(0) = fonts_[0].filledFrom(drawerFonts_[0]);
-  drawer_->fontSetting(1) = fonts_[1].filledFrom(drawerFonts_[1]);
+  for (std::int32_t i = 0; i < 2; ++i) {
+    s::gui::win::FontSetting setting = fonts_[i].filledFrom(drawerFonts_[i]);
+    // A drawer without a font of its own gets the bar's, never the device context's.
+    if (setting.font() == nullptr) {
+      if (void* font = fontHandle(i)) setting.setFont(font);
+    }
+    drawer_->fontSetting(i) = setting;
+  }
 }
 
 void MenuEx::setOption(bool on) {

@@ -16,6 +16,9 @@
 namespace s::gui::drawer {
 class ISurface;
 }
+namespace s::gui::win {
+class Font;
+}
 
 // Windows-facing name; titles, layout and the mouse rules are portable and reach the platform
 // through the menu and window seams; painting and measuring on a device context are the
@@ -50,6 +53,7 @@ class MenuEx final : public s::gui::LeafComponent,
   // From the localizer: the titles' texts again.
   void event(s::base::IObject* source, std::int32_t code) override;
 
+  bool setFontSizeCode(std::int32_t code) override;
   void setFontColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override;
   void setFontEffect(std::int32_t effect) override;
   void setWidthPercentage(std::int32_t percent) override;
@@ -133,6 +137,11 @@ class MenuEx final : public s::gui::LeafComponent,
   void layoutTitles();
   // Paints on the platform in answer to WM_PAINT; false where there is nothing to paint on.
   bool paintNow();
+  // The native font of font index (made on first use), null where the platform has none.
+  void* fontHandle(std::int32_t index);
+  // The size code on both native fonts; false for a code that means no size.
+  bool applyFontSizeCode(std::int32_t code);
+  void releaseFonts();
   // The basic menu drawer unless the bar has one.
   void ensureDrawer();
   void adoptDrawer(s::gui::drawer::IMenu* drawer, bool owned);
@@ -161,6 +170,8 @@ class MenuEx final : public s::gui::LeafComponent,
   std::vector<std::int32_t> titleWidths_;
   std::int32_t titleHeight_ = 0;
   s::gui::win::FontSetting fonts_[2];
+  // The fonts' faces and sizes (Windows only: the platform's fonts).
+  Font* shapes_[2] = {nullptr, nullptr};
   std::int32_t spacingX_ = 0;
   std::int32_t spacingY_ = 0;
   std::int32_t hot_ = -1;

@@ -1,11 +1,13 @@
 #include "s/base/Owned.h"
+#include "s/gui/FontSize.h"
 #include "s/gui/MenuEx.h"
 #include "s/gui/drawer/ImageSurface.h"
 #include "s/image/BufferedImage.h"
 #include "s/thread/Pool.h"
 
-// Without a platform, titles are measured on the image surface's grid of character cells and
-// nothing paints in answer to a message (tests call paint() themselves).
+// Without a platform, titles are measured on the image surface's grid of character cells,
+// nothing paints in answer to a message (tests call paint() themselves) and there are no
+// native fonts.
 namespace s::gui::win {
 
 void MenuEx::remeasure() {
@@ -17,5 +19,15 @@ void MenuEx::remeasure() {
 }
 
 bool MenuEx::paintNow() { return false; }
+
+// The host's surfaces have one font: a size code is only checked.
+void* MenuEx::fontHandle(std::int32_t) { return nullptr; }
+
+bool MenuEx::applyFontSizeCode(std::int32_t code) {
+  s::gui::FontSize size;
+  return s::gui::fontSizeOfCode(code, &size);
+}
+
+void MenuEx::releaseFonts() {}
 
 }  // namespace s::gui::win

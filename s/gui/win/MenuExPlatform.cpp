@@ -3,6 +3,7 @@
 #include "s/base/Owned.h"
 #include "s/gui/MenuEx.h"
 #include "s/gui/drawer/win/DcSurface.h"
+#include "s/gui/win/Font.h"
 #include "s/gui/win/MemDC.h"
 #include "s/image/BufferedImage.h"
 #include "s/thread/Pool.h"
@@ -19,6 +20,27 @@ void MenuEx::remeasure() {
     measureTitles(surface);
   }
   ReleaseDC(nullptr, screen);
+}
+
+void* MenuEx::fontHandle(std::int32_t index) {
+  Font*& font = shapes_[index == 1 ? 1 : 0];
+  if (font == nullptr) font = s::thread::takeFromPool<Font>();
+  return font->handle();
+}
+
+bool MenuEx::applyFontSizeCode(std::int32_t code) {
+  fontHandle(0);
+  fontHandle(1);
+  const bool normal = shapes_[0]->setSizeCode(code);
+  const bool hot = shapes_[1]->setSizeCode(code);
+  return normal && hot;
+}
+
+void MenuEx::releaseFonts() {
+  for (Font*& font : shapes_) {
+    if (font != nullptr) font->release();
+    font = nullptr;
+  }
 }
 
 bool MenuEx::paintNow() {

@@ -180,6 +180,10 @@ TEST_CASE(
     CHECK(test.handled);
   }
 
+  // Size codes the controls take, and one that means no size.
+  CHECK(bar.setFontSizeCode(100001));
+  CHECK_FALSE(bar.setFontSizeCode(5000));
+
   bar.setSingleButton(true);
   CHECK(bar.titleAt(399, bar.height() - 1) == 0);
   CHECK(test.send(kNcHitTest, 0, pointParam(kLeft + 300, kTop + 5)) == 1);

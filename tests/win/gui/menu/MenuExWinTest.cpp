@@ -6,10 +6,12 @@
 
 #include "s/base/Owned.h"
 #include "s/gui/MenuEx.h"
+#include "s/gui/drawer/IMenu.h"
 #include "s/gui/events/IEventListener.h"
 #include "s/lang/Lang.h"
 #include "s/thread/Pool.h"
 #include "support/ToolWindowMenus.h"
+#include "support/win/GuiObjectCount.h"
 #include "support/win/KeptMenuHandles.h"
 #include "support/win/ProcessWindows.h"
 #include "support/win/RealInput.h"
@@ -207,6 +209,8 @@ TEST_CASE(
   REQUIRE(window.window() != nullptr);
   window.settle();
   const support::GuiCounts before = support::guiCounts();
+  // Fonts and painting pictures too, counted in the way Wine lets them be counted.
+  const DWORD gdiBefore = support::gdiObjectCount();
   const std::uint32_t listeners = localizer->listenerCount();
   support::KeptMenuHandles kept;
   for (int round = 0; round < 100; ++round) {
@@ -217,7 +221,9 @@ TEST_CASE(
     bar->addMenuTitle(std::move(menus.view));
     bar->addMenuTitle(std::move(menus.language));
     bar->addMenuTitle(std::move(menus.about));
+    bar->setFontSizeCode(round % 3);
     window.root().addChild(bar);
+    RedrawWindow(handleOf(bar), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     if (round == 0) {
       CHECK(handleOf(bar) != nullptr);
       CHECK(support::guiCounts().windows == before.windows + 1);
@@ -229,4 +235,31 @@ TEST_CASE(
   CHECK(kept.liveMenus() == 0);
   CHECK(localizer->listenerCount() == listeners);
   CHECK(support::guiCounts() == before);
+  CHECK(support::gdiObjectCount() == gdiBefore);
+}
+
+TEST_CASE("the bar's titles are drawn in its own fonts, which a size code enlarges") {
+  auto localizer = support::embeddedLocalizer();
+  s::lang::selectLanguage(*localizer, u"English");
+  support::ToolWindowMenus menus = support::buildToolWindowMenus(localizer.get(), true, true, true);
+  Owned<MenuEx> bar = s::thread::obtain<MenuEx>();
+  bar->setTitleSpacing(6, 3);
+  bar->addMenuTitle(std::move(menus.view));
+  bar->addMenuTitle(std::move(menus.about));
+  // Not the device context's font: the controls' default one.
+  REQUIRE(bar->drawer() != nullptr);
+  CHECK(bar->drawer()->fontSetting(0).font() != nullptr);
+  CHECK(bar->drawer()->fontSetting(1).font() != nullptr);
+  CHECK(bar->drawer()->fontSetting(0).font() != GetStockObject(SYSTEM_FONT));
+  const std::int32_t height = bar->minimumHeight();
+  const std::int32_t width = bar->minimumWidth();
+
+  CHECK(bar->setFontSizeCode(112));
+  CHECK(bar->minimumHeight() > height);
+  CHECK(bar->minimumWidth() > width);
+  const std::int32_t large = bar->minimumHeight();
+  CHECK_FALSE(bar->setFontSizeCode(5000));
+  CHECK(bar->minimumHeight() == large);
+  CHECK(bar->setFontSizeCode(100001));
+  CHECK(bar->minimumHeight() < large);
 }
