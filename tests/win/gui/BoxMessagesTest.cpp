@@ -114,10 +114,10 @@ TEST_CASE("a clickable box with a hover colour shows it while the mouse is over 
   RECT area{};
   GetWindowRect(handleOf(box), &area);
 
-  support::moveMouseTo(test, POINT{area.left + 40, area.top + 25});
+  REQUIRE(support::moveMouseTo(test, POINT{area.left + 40, area.top + 25}));
   CHECK(support::waitFor([&] { return box->isHovered(); }));
   CHECK(shownAt(box, 10, 10) == RGB(255, 200, 0));
-  support::moveMouseTo(test, POINT{area.right + 30, area.bottom + 30});
+  REQUIRE(support::moveMouseTo(test, POINT{area.right + 30, area.bottom + 30}));
   CHECK(support::waitFor([&] { return !box->isHovered(); }));
   CHECK(shownAt(box, 10, 10) == RGB(0, 0, 160));
   CHECK(clicks.count == 0);
