@@ -7,8 +7,7 @@ namespace {
 // Posted to the asking thread itself, never to a window.
 constexpr UINT kWhereProbe = WM_APP + 0x101;
 constexpr DWORD kBudgetMs = 5000;
-// Long enough for the display to have answered (GetCursorPos asks it after 100 ms without a
-// change), short enough to keep tests quick.
+// Long enough for the display to have been asked (below), short enough to keep tests quick.
 constexpr DWORD kSteadyMs = 150;
 
 bool samePoint(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
@@ -49,9 +48,12 @@ bool staysAt(POINT at) {
     roundTrip(GetDesktopWindow());
     roundTrip(topAt(at));
     Sleep(10);
+    // Not compared: the display's pointer stays behind while another program holds it (an open
+    // menu), and input goes by the held place. Asked only because, 100 ms after a change, Wine
+    // answers by asking the display, which then has certainly handled our move.
     POINT shown{};
     GetCursorPos(&shown);
-    if (!samePoint(heldCursorPos(), at) || !samePoint(shown, at)) return false;
+    if (!samePoint(heldCursorPos(), at)) return false;
   } while (GetTickCount() - since < kSteadyMs);
   return true;
 }
@@ -76,7 +78,7 @@ bool putCursorAt(POINT at, HWND top) {
   // Always one move, even to where the cursor already is, so that the window under it hears.
   sendMove(at);
   do {
-    if (staysAt(at) && topAt(at) == top) return true;
+    if (staysAt(at) && (top == nullptr || topAt(at) == top)) return true;
     // Sent again when something took it back; by then the display's pointer is already there,
     // so what it reports afterwards is the right place.
     if (!samePoint(heldCursorPos(), at)) sendMove(at);

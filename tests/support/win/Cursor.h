@@ -10,10 +10,10 @@ namespace support {
 // not changed for a while, and the two can differ.
 POINT heldCursorPos();
 
-// Moves the cursor to a screen point and waits until the system holds it there steadily and the
-// window under it belongs to the top-level window `top` (the desktop window for bare desktop).
-// False when that does not come about within a few seconds.
-[[nodiscard]] bool putCursorAt(POINT at, HWND top);
+// Moves the cursor to a screen point and waits until the system holds it there steadily and, when
+// top is given, the window under it belongs to that top-level window (the desktop window for
+// bare desktop). False when that does not come about within a few seconds.
+[[nodiscard]] bool putCursorAt(POINT at, HWND top = nullptr);
 
 // A left press and release where the cursor is held.
 void pressLeftButton();
