@@ -44,12 +44,27 @@ void setRate(benchmark::State& state, const Case& c) {
                  std::to_string(c.width) + "x" + std::to_string(c.height));
 }
 
+using s::image::filters::scale::Resampler;
+
+// The path scale() takes: SSE2 where the processor has it.
 void BM_Resampler(benchmark::State& state) {
   const Case& c = kCases[state.range(0)];
   Owned<BufferedImage> source = noise(c.sourceWidth, c.sourceHeight);
   Owned<BufferedImage> target = s::thread::obtain<BufferedImage>();
   for (auto _ : state) {
-    s::image::filters::scale::Resampler::scale(*source, *target, c.width, c.height);
+    Resampler::scale(*source, *target, c.width, c.height);
+    benchmark::DoNotOptimize(target->row(0)[0]);
+  }
+  setRate(state, c);
+}
+
+// The plain path, byte by byte, as every scaling ran before the SSE2 path.
+void BM_ResamplerPlain(benchmark::State& state) {
+  const Case& c = kCases[state.range(0)];
+  Owned<BufferedImage> source = noise(c.sourceWidth, c.sourceHeight);
+  Owned<BufferedImage> target = s::thread::obtain<BufferedImage>();
+  for (auto _ : state) {
+    Resampler::scaleOn(Resampler::Path::kPlain, *source, *target, c.width, c.height);
     benchmark::DoNotOptimize(target->row(0)[0]);
   }
   setRate(state, c);
@@ -94,6 +109,7 @@ void BM_MemoryFloor(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_Resampler)->DenseRange(0, 2);
+BENCHMARK(BM_ResamplerPlain)->DenseRange(0, 2);
 BENCHMARK(BM_StbTriangle)->DenseRange(0, 2);
 BENCHMARK(BM_MemoryFloor)->DenseRange(0, 2);
 

@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the XML reader as a UTF-8 document, checks that reading the bytes
-// records exactly what reading the text decoded whole records, reads every value, writes the
+// records exactly what reading the text decoded whole records and that the fast decoder gives
+// the text the plain one (one character at a time) gives, reads every value, writes the
 // tree back and reads that again. The writer is not a fixed point for malformed input (a
 // comment's three-unit name, stray quotes), so only safety is checked, not equality. The input sits
 // in an array of exactly its size, so any read past the end shows.
@@ -7,10 +8,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "s/col/_array/NumberArray.h"
 #include "s/str/strbuffer/StrBuffer.h"
+#include "s/str/strbuffer/Utf8.h"
 #include "s/thread/Pool.h"
 #include "s/xml/Node.h"
 #include "support/XmlRecords.h"
@@ -45,6 +49,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto text = s::str::strbuffer::newStr();
   if (size > 0) {
     text->fromUtf8(reinterpret_cast<const char*>(data), false, static_cast<std::uint32_t>(size));
+  }
+  if (size > 0) {
+    std::vector<char16_t> plain(size);
+    const char16_t* plainEnd =
+        s::str::strbuffer::decodeUtf8Plain(data, static_cast<std::uint32_t>(size), plain.data());
+    const auto units = static_cast<std::uint32_t>(plainEnd - plain.data());
+    if (units != text->length() ||
+        (units > 0 && std::memcmp(plain.data(), text->text(), units * sizeof(char16_t)) != 0)) {
+      std::abort();
+    }
   }
   auto fromText = s::xml::newNode();
   fromText->parse(text->text());

@@ -12,7 +12,7 @@
 namespace support {
 
 std::vector<std::uint8_t> makeJpeg(int width, int height, int components,
-                                   const std::vector<std::uint8_t>& samples) {
+                                   const std::vector<std::uint8_t>& samples, const JpegForm& form) {
   jpeg_compress_struct info{};
   jpeg_error_mgr errors{};
   info.err = jpeg_std_error(&errors);
@@ -25,10 +25,12 @@ std::vector<std::uint8_t> makeJpeg(int width, int height, int components,
   info.input_components = components;
   info.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
   jpeg_set_defaults(&info);
+  if (components == 4 && form.ycck) jpeg_set_colorspace(&info, JCS_YCCK);
   jpeg_set_quality(&info, 100, TRUE);
   for (int c = 0; c < info.num_components; ++c) {
-    info.comp_info[c].h_samp_factor = 1;
-    info.comp_info[c].v_samp_factor = 1;
+    const int factor = form.halfChroma && c == 0 ? 2 : 1;
+    info.comp_info[c].h_samp_factor = factor;
+    info.comp_info[c].v_samp_factor = factor;
   }
   jpeg_start_compress(&info, TRUE);
   while (info.next_scanline < info.image_height) {

@@ -94,13 +94,22 @@ void Skinner::selectScheme(const char16_t* name) {
 void Skinner::notifyListeners() {
   // A listener may register another while being told; those added now hear the next change.
   const std::uint32_t count = listeners_.count();
-  for (std::uint32_t i = 0; i < count; ++i) {
+  for (std::uint32_t i = 0; i < count && i < listeners_.count(); ++i) {
     static_cast<s::gui::events::IEventListener*>(listeners_.pointerAt(i))->event(this, 0);
   }
 }
 
 void Skinner::addListener(s::gui::events::IEventListener* listener) {
   if (listener != nullptr) listeners_.appendPointer(listener);
+}
+
+void Skinner::removeListener(s::gui::events::IEventListener* listener) {
+  for (std::uint32_t i = 0; i < listeners_.count(); ++i) {
+    if (listeners_.pointerAt(i) == listener) {
+      listeners_.removeAt(i);
+      return;
+    }
+  }
 }
 
 }  // namespace s::gui::drawer

@@ -57,8 +57,10 @@ class Skinner final : public s::base::IObject, public s::thread::IPoolable {
   const s::str::strbuffer::StrBuffer& schemeNameAt(std::uint32_t index) const {
     return *names_->at(index);
   }
-  // Not owned; stays registered until the skin is reset.
+  // Not owned; stays registered until removed or the skin is reset.
   void addListener(s::gui::events::IEventListener* listener);
+  // Forgets the first registration of listener, if any.
+  void removeListener(s::gui::events::IEventListener* listener);
   std::uint32_t listenerCount() const { return listeners_.count(); }
 
  private:

@@ -159,6 +159,7 @@ Window::Window()
 
 Window::~Window() {
   if (localizer_ != nullptr) localizer_->removeListener(this);
+  if (skin_ != nullptr) skin_->removeListener(this);
   if (handle() != nullptr) {
     if (notifyIconShown_) notifyicon::remove(handle());
     sendToWindow(s::gui::PrivateMessage::kDefaultClose, 0, 0);
@@ -195,6 +196,8 @@ void Window::reset() {
   removeAllChildren();
   if (localizer_ != nullptr) localizer_->removeListener(this);
   localizer_ = nullptr;
+  // A window taken again must not hear the previous user's skin.
+  if (skin_ != nullptr) skin_->removeListener(this);
   titleEntry_ = -1;
   setTitle(u"");
   releaseIcons();
@@ -666,7 +669,10 @@ void Window::setWindowFrameDrawer(FrameDrawer* drawer) {
 }
 
 void Window::setSkin(Skinner* skin) {
-  if (skin != nullptr && skin != skin_) skin->addListener(this);
+  if (skin != skin_) {
+    if (skin_ != nullptr) skin_->removeListener(this);
+    if (skin != nullptr) skin->addListener(this);
+  }
   skin_ = skin;
   if (skin_ != nullptr && skin_->currentScheme() != nullptr) {
     setWindowFrameDrawer(skin_->currentScheme()->windowDrawer());
@@ -682,6 +688,23 @@ void Window::excludeChildren(HDC dc) const {
     MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&area), 2);
     ExcludeClipRect(dc, area.left, area.top, area.right, area.bottom);
   }
+}
+
+std::uint32_t Window::background() const {
+  return frameDrawer_ != nullptr ? frameDrawer_->faceColour() : ContainerBase::background();
+}
+
+s::image::win::BufferedImage* Window::parentBackgroundImage() const {
+  if (frameDrawer_ == nullptr || handle() == nullptr) return nullptr;
+  // A child may paint before the window does: the face is made for it then.
+  const_cast<Window*>(this)->ensureFace();
+  return face_.get();
+}
+
+void Window::ensureFace() {
+  RECT client{};
+  GetClientRect(handle(), &client);
+  if (!face_ || face_->width() != client.right || face_->height() != client.bottom) paintFace();
 }
 
 void Window::paintFace() {
@@ -1182,7 +1205,7 @@ bool Window::preHandle(std::intptr_t* result, std::uint32_t message, std::uintpt
       if (frameDrawer_ == nullptr) return false;
       PAINTSTRUCT paint{};
       HDC dc = BeginPaint(window, &paint);
-      if (!face_ || face_->width() != clientWidth()) paintFace();
+      ensureFace();
       excludeChildren(dc);
       if (face_) face_->drawTo(dc, 0, 0, face_->width(), face_->height(), false);
       EndPaint(window, &paint);

@@ -199,6 +199,10 @@ class Window final : public s::gui::ContainerBase,
   // back to the ordinary frame. Not owned.
   void setWindowFrameDrawer(FrameDrawer* drawer);
   FrameDrawer* windowFrameDrawer() const { return frameDrawer_; }
+  // With a frame drawer, transparent children show the face it paints, and its face colour is
+  // the colour they find up the tree.
+  std::uint32_t background() const override;
+  s::image::win::BufferedImage* parentBackgroundImage() const override;
 
   // Binding.
   void bind(s::app::win::AppWindow* binding) override;
@@ -302,6 +306,8 @@ class Window final : public s::gui::ContainerBase,
   void stopResizeTracking();
   void eraseBackground(HDC dc);
   void paintFace();
+  // Paints the face when there is none of the client's size yet.
+  void ensureFace();
   void excludeChildren(HDC dc) const;
 
   InvisibleWindow owner_;

@@ -34,6 +34,9 @@ class Bitmap final : public s::base::IObject, public s::thread::IPoolable {
   // Replaces the pixels with zeroed ones of width x height at bitCount (24 or 32) bits; false and
   // empty for a size of 0 or below, above kMaxPixels, or another bit count.
   bool create(std::int32_t width, std::int32_t height, std::int32_t bitCount);
+  // As create, but the pixels are left as the platform gives them (not cleared on the host):
+  // for a caller that writes every row in full, padding included.
+  bool createForWriting(std::int32_t width, std::int32_t height, std::int32_t bitCount);
   void clear();
 
   std::int32_t width() const { return width_; }
@@ -63,6 +66,8 @@ class Bitmap final : public s::base::IObject, public s::thread::IPoolable {
   void setTransparentColour(std::int32_t key) { transparentColour_ = key; }
 
  private:
+  bool make(std::int32_t width, std::int32_t height, std::int32_t bitCount, bool cleared);
+
   DibMemory memory_;
   std::int32_t width_ = 0;
   std::int32_t height_ = 0;

@@ -16,10 +16,11 @@ class DibMemory {
   DibMemory(const DibMemory&) = delete;
   DibMemory& operator=(const DibMemory&) = delete;
 
-  // Replaces any old memory with zeroed memory for width x height pixels of bitCount bits;
+  // Replaces any old memory with memory for width x height pixels of bitCount bits, zeroed
+  // unless the caller will write every byte (cleared false; a DIB section is zeroed anyway);
   // false (and empty) when the platform refuses.
-  bool allocate(std::int32_t width, std::int32_t height, std::int32_t bitCount,
-                std::int32_t stride);
+  bool allocate(std::int32_t width, std::int32_t height, std::int32_t bitCount, std::int32_t stride,
+                bool cleared = true);
   void free();
 
   std::uint8_t* bits() const { return bits_; }

@@ -14,6 +14,10 @@ namespace s::str::strbuffer {
 // have been used as scratch.
 char16_t* decodeUtf8(const std::uint8_t* in, std::uint32_t count, char16_t* out);
 
+// The same decoding one character at a time with decodeUtf8Char: the reading decodeUtf8 is
+// held to by the tests and the fuzz targets.
+char16_t* decodeUtf8Plain(const std::uint8_t* in, std::uint32_t count, char16_t* out);
+
 // Decodes one character from in (available: bytes left, at least 1) into out (room for two
 // units). Returns the bytes used; *units receives the units written (1 or 2).
 std::uint32_t decodeUtf8Char(const std::uint8_t* in, std::uint32_t available, char16_t* out,

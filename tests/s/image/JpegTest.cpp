@@ -13,6 +13,7 @@
 #include "s/io/MemoryInputStream.h"
 #include "s/thread/Pool.h"
 #include "support/JpegMaker.h"
+#include "support/JpegReference.h"
 #include "support/ProgramPictures.h"
 
 using s::base::Owned;
@@ -41,6 +42,14 @@ class FilePictures final : public s::image::IPictureSource {
   }
   int reads = 0;
 };
+
+std::uint64_t fingerprint(const BufferedImage& image) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (int r = 0; r < image.height(); ++r) {
+    for (int x = 0; x < image.width() * 4; ++x) hash = (hash ^ image.row(r)[x]) * 1099511628211ull;
+  }
+  return hash;
+}
 
 }  // namespace
 
@@ -120,6 +129,86 @@ TEST_CASE("an RGB JPEG is stored blue, green, red and converts to an opaque imag
   CHECK(target->width() == 8);
   CHECK(target->height() == 8);
   CHECK(std::memcmp(target->row(0), image->row(0), 32) == 0);
+}
+
+TEST_CASE("decoded pixels and their buffered image are those of the first decoder") {
+  // Odd widths leave padding at the end of every 24-bit row; halved colour goes through
+  // libjpeg's upsampling; grey, CMYK and YCCK take their own conversions.
+  const int width = 37, height = 19;
+  std::vector<std::uint8_t> grey(width * height), rgb(width * height * 3), inks(width * height * 4);
+  std::uint32_t seed = 99;
+  auto next = [&seed] {
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<std::uint8_t>(seed >> 16);
+  };
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      // Smooth ramps with some noise, so that the coefficients are not all near zero.
+      const int i = y * width + x;
+      grey[i] = static_cast<std::uint8_t>(x * 6 + (next() & 15));
+      for (int c = 0; c < 3; ++c)
+        rgb[i * 3 + c] = static_cast<std::uint8_t>(x * 5 + y * c * 4 + (next() & 31));
+      for (int c = 0; c < 4; ++c)
+        inks[i * 4 + c] = static_cast<std::uint8_t>(y * 11 + c * 50 + (next() & 31));
+    }
+  }
+  const std::string images = VEXO_IMAGES_DIR;
+  // The committed banners also keep a fingerprint of the buffered image that the first
+  // decoder gave (FNV-1a over the rows' bytes), so that a change of both paths shows as well.
+  const struct {
+    const char* name;
+    std::vector<std::uint8_t> bytes;
+    std::uint64_t fingerprint;
+  } cases[] = {
+      {"banner 131", support::readFileBytes((images + "/banner-131.jpg").c_str()),
+       11917923584658820093ull},
+      {"banner 132", support::readFileBytes((images + "/banner-132.jpg").c_str()),
+       18278603921664881265ull},
+      {"grey", makeJpeg(width, height, 1, grey), 0},
+      {"RGB", makeJpeg(width, height, 3, rgb), 0},
+      {"RGB, colour halved", makeJpeg(width, height, 3, rgb, {false, true}), 0},
+      {"CMYK", makeJpeg(width, height, 4, inks), 0},
+      {"YCCK, colour halved", makeJpeg(width, height, 4, inks, {true, true}), 0},
+  };
+  Owned<Jpeg> jpeg = s::thread::obtain<Jpeg>();
+  // A reused target larger than the picture: its rows lie apart from a fresh image's.
+  Owned<BufferedImage> reused = s::thread::obtain<BufferedImage>();
+  REQUIRE(reused->create(800, 800));
+  for (const auto& c : cases) {
+    const std::string name = c.name;
+    CAPTURE(name);
+    support::ReferencePicture expected;
+    REQUIRE(support::referenceDecode(c.bytes, expected));
+    REQUIRE(decode(*jpeg, c.bytes));
+    REQUIRE(jpeg->width() == expected.width);
+    REQUIRE(jpeg->height() == expected.height);
+    const std::size_t rowBytes = static_cast<std::size_t>(expected.width) * 3;
+    int differentRows = 0;
+    for (int r = 0; r < expected.height; ++r) {
+      if (std::memcmp(jpeg->row(r), &expected.bgr[r * rowBytes], rowBytes) != 0) ++differentRows;
+    }
+    CHECK(differentRows == 0);
+
+    Owned<BufferedImage> fresh(jpeg->toBufferedImage());
+    CHECK(jpeg->toBufferedImage(reused.get()) == reused.get());
+    for (const BufferedImage* image : {fresh.get(), reused.get()}) {
+      REQUIRE(image->width() == expected.width);
+      REQUIRE(image->height() == expected.height);
+      CHECK_FALSE(image->alphaInUse());
+      int differentPixels = 0;
+      for (int r = 0; r < expected.height; ++r) {
+        for (int x = 0; x < expected.width; ++x) {
+          const std::uint8_t* in = &expected.bgr[r * rowBytes + x * 3];
+          const std::uint8_t* out = image->row(r) + x * 4;
+          if (out[0] != in[0] || out[1] != in[1] || out[2] != in[2] || out[3] != 255) {
+            ++differentPixels;
+          }
+        }
+      }
+      CHECK(differentPixels == 0);
+    }
+    if (c.fingerprint != 0) CHECK(fingerprint(*fresh) == c.fingerprint);
+  }
 }
 
 TEST_CASE("corrupt or truncated JPEG data leave the picture empty and the process running") {

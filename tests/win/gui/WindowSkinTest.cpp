@@ -7,6 +7,7 @@
 
 #include "s/app/AppWindow.h"
 #include "s/app/win/AppBase.h"
+#include "s/gui/Box.h"
 #include "s/gui/drawer/Skinner.h"
 #include "s/gui/win/Window.h"
 #include "s/thread/Pool.h"
@@ -62,4 +63,45 @@ TEST_CASE("window skin: the stored scheme is applied and scheme changes reach th
   CHECK(window->windowFrameDrawer() == skin->currentScheme()->windowDrawer());
   CHECK(area.unnamedText(u"AboutWindow\\Skin") == u"Classic LG");
   window->close();
+}
+
+TEST_CASE(
+    "window skin: transparent children show the face and frame; given back, it leaves the skin") {
+  support::TestStoreArea area(u"VexoTest-windowskin");
+  const std::u16string module = vexo_test::resourceModulePath();
+  auto app = s::thread::obtain<s::app::win::AppBase>();
+  REQUIRE(app->initialize(s::app::win::AppSetup{module.c_str(), area.base()}));
+  auto skin = s::gui::drawer::Skinner::createThinWindow();
+  auto binding = s::app::win::createAppWindow(app.get(), u"AboutWindow", app->editionWord(), 200,
+                                              120, skin.get(), u"Classic LG");
+  const std::uint32_t listeners = skin->listenerCount();
+  auto window = s::thread::obtain<Window>();
+  window->bind(binding.get());
+  const s::gui::drawer::Colour face = window->windowFrameDrawer()->faceColour();
+  const s::gui::drawer::Colour frame = window->windowFrameDrawer()->borderColour();
+  REQUIRE(face != frame);
+  // A panel over the whole client area, and one inside it that has nothing to show but what
+  // lies behind.
+  auto outer = s::thread::obtain<s::gui::win::Box>();
+  outer->setSize100Percent();
+  auto inner = s::thread::obtain<s::gui::win::Box>();
+  inner->setSize100Percent();
+  s::gui::win::Box* innerBox = inner.get();
+  outer->addChild(inner.detach());
+  outer->setAllMargins(10);
+  window->addChild(outer.detach());
+  CHECK(innerBox->effectiveBackground() == face);
+  window->show(true, false);
+  window->relayout();
+  RedrawWindow(window->handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  CHECK(support::eventually([&] { return pixelAt(window->handle(), 0, 60) == frame; }));
+  CHECK(pixelAt(window->handle(), 199, 60) == frame);
+  CHECK(pixelAt(window->handle(), 100, 0) == frame);
+  CHECK(pixelAt(window->handle(), 5, 60) == face);
+  CHECK(pixelAt(window->handle(), 100, 60) == face);
+  window->close();
+  // Given back, the window no longer follows the skin: its next user may have none.
+  window.reset();
+  CHECK(skin->listenerCount() == listeners);
 }

@@ -5,7 +5,7 @@
 namespace s::image::bmp {
 
 bool DibMemory::allocate(std::int32_t width, std::int32_t height, std::int32_t bitCount,
-                         std::int32_t) {
+                         std::int32_t, bool) {
   free();
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);

@@ -7,6 +7,7 @@
 #include "s/image/BufferedImageOps.h"
 #include "s/image/filters/scale/BilinearFilter.h"
 #include "s/image/filters/scale/Contribution.h"
+#include "s/image/filters/scale/ScalePasses.h"
 #include "s/thread/Lock.h"
 
 namespace s::image::filters::scale {
@@ -23,7 +24,7 @@ struct SharedTable {
 struct SharedBuffer {
   s::thread::Lock lock;
   std::vector<std::uint8_t> pixels;
-  std::vector<std::uint32_t> sums;
+  PassScratch scratch;
 };
 
 SharedTable& sharedTable() {
@@ -36,59 +37,23 @@ SharedBuffer& sharedBuffer() {
   return *buffer;
 }
 
-inline std::uint8_t rounded(std::uint32_t sum) {
-  return static_cast<std::uint8_t>((sum + 32768u) >> 16);
-}
-
-// One row, sourceWidth -> table.count() pixels.
-void horizontalRow(const std::uint8_t* in, std::uint8_t* out, const Contribution& table) {
-  const std::int32_t count = table.count();
-  for (std::int32_t i = 0; i < count; ++i, out += 4) {
-    const std::int32_t first = table.first(i);
-    const std::int32_t last = table.last(i);
-    const std::uint8_t* pixel = in + first * 4;
-    if (first == last) {
-      std::memcpy(out, pixel, 4);
-      continue;
-    }
-    const std::int32_t* weights = table.weights(i);
-    std::uint32_t b = 0, g = 0, r = 0, a = 0;
-    for (std::int32_t k = 0; k <= last - first; ++k, pixel += 4) {
-      const std::uint32_t w = static_cast<std::uint32_t>(weights[k]);
-      b += w * pixel[0];
-      g += w * pixel[1];
-      r += w * pixel[2];
-      a += w * pixel[3];
-    }
-    out[0] = rounded(b);
-    out[1] = rounded(g);
-    out[2] = rounded(r);
-    out[3] = rounded(a);
-  }
-}
-
-// One destination row from the rows of the intermediate image that contribute to it.
-void verticalRow(const std::uint8_t* in, std::size_t inStride, std::uint8_t* out, std::size_t bytes,
-                 std::int32_t first, std::int32_t last, const std::int32_t* weights,
-                 std::uint32_t* sums) {
-  if (first == last) {
-    std::memcpy(out, in + first * inStride, bytes);
-    return;
-  }
-  std::memset(sums, 0, bytes * sizeof(std::uint32_t));
-  for (std::int32_t k = 0; k <= last - first; ++k) {
-    const std::uint32_t w = static_cast<std::uint32_t>(weights[k]);
-    const std::uint8_t* line = in + (first + k) * inStride;
-    for (std::size_t x = 0; x < bytes; ++x) sums[x] += w * line[x];
-  }
-  for (std::size_t x = 0; x < bytes; ++x) out[x] = rounded(sums[x]);
+const ScalePasses* passesFor(Resampler::Path path) {
+  return path == Resampler::Path::kSse2 ? sse2Passes() : &plainPasses();
 }
 
 }  // namespace
 
+bool Resampler::hasPath(Path path) { return passesFor(path) != nullptr; }
+
 bool Resampler::scale(const BufferedImage& source, BufferedImage& target, std::int32_t width,
                       std::int32_t height) {
-  if (&source == &target) return false;
+  return scaleOn(hasPath(Path::kSse2) ? Path::kSse2 : Path::kPlain, source, target, width, height);
+}
+
+bool Resampler::scaleOn(Path path, const BufferedImage& source, BufferedImage& target,
+                        std::int32_t width, std::int32_t height) {
+  const ScalePasses* passes = passesFor(path);
+  if (passes == nullptr || &source == &target) return false;
   if (width <= 0 || height <= 0) {
     target.setSize(0, 0);
     target.setAlphaInUse(source.alphaInUse());
@@ -117,9 +82,7 @@ bool Resampler::scale(const BufferedImage& source, BufferedImage& target, std::i
   if (sourceWidth != width) {
     s::thread::LockGuard tableGuard(shared.lock);
     shared.table.build(sourceWidth, width, kernel);
-    for (std::int32_t r = 0; r < sourceHeight; ++r) {
-      horizontalRow(source.row(r), middle + r * outBytes, shared.table);
-    }
+    passes->horizontal(source, shared.table, middle, outBytes, buffer.scratch);
   } else {
     for (std::int32_t r = 0; r < sourceHeight; ++r) {
       std::memcpy(middle + r * outBytes, source.row(r), outBytes);
@@ -129,11 +92,7 @@ bool Resampler::scale(const BufferedImage& source, BufferedImage& target, std::i
   if (sourceHeight != height) {
     s::thread::LockGuard tableGuard(shared.lock);
     shared.table.build(sourceHeight, height, kernel);
-    buffer.sums.resize(outBytes);
-    for (std::int32_t r = 0; r < height; ++r) {
-      verticalRow(middle, outBytes, target.row(r), outBytes, shared.table.first(r),
-                  shared.table.last(r), shared.table.weights(r), buffer.sums.data());
-    }
+    passes->vertical(middle, outBytes, shared.table, target, buffer.scratch);
   } else {
     for (std::int32_t r = 0; r < height; ++r) {
       std::memcpy(target.row(r), middle + r * outBytes, outBytes);

@@ -225,3 +225,20 @@ TEST_CASE("scheme factories answer nothing outside their lists, and schemes give
   CHECK(previous.get() == firstPointer);
   CHECK(scheme->windowDrawer()->borderColour() == rgb(3, 3, 3));
 }
+
+TEST_CASE("a removed listener hears no more changes; the others still do, once each") {
+  Recorder first;
+  Recorder second;
+  s::base::Owned<Skinner> skin = Skinner::createThinWindow();
+  skin->addListener(&first);
+  skin->addListener(&second);
+  skin->addListener(&first);
+  skin->removeListener(&first);
+  skin->removeListener(&second);
+  // Not registered (any more): nothing changes.
+  skin->removeListener(&second);
+  CHECK(skin->listenerCount() == 1);
+  skin->selectScheme(u"Pink");
+  CHECK(first.events.size() == 1);
+  CHECK(second.events.empty());
+}
