@@ -29,6 +29,9 @@ HWND handleOf(const s::gui::IComponent* component) {
 COLORREF shownAt(const s::gui::IComponent* component, int x, int y) {
   HWND window = handleOf(component);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  // The window's own thread may have taken the paint itself, and then RedrawWindow does not
+  // wait for it: a message to that thread comes back once the painting is over.
+  SendMessageW(window, WM_NULL, 0, 0);
   HDC dc = GetDC(window);
   const COLORREF colour = GetPixel(dc, x, y);
   ReleaseDC(window, dc);
