@@ -1,0 +1,20 @@
+#include "s/gui/dialogs/win/OpenWithShell.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+namespace s::gui::dialogs {
+
+void openWithShell(const char16_t* target) {
+  if (target == nullptr || *target == 0) return;
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  info.lpVerb = L"open";
+  info.lpFile = reinterpret_cast<const wchar_t*>(target);
+  info.lpParameters = L"";
+  info.nShow = SW_SHOW;
+  (void)ShellExecuteExW(&info);
+}
+
+}  // namespace s::gui::dialogs
