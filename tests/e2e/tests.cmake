@@ -14,7 +14,10 @@ if(WIN32)
   target_compile_definitions(e2e_driver_unit PRIVATE DOCTEST_CONFIG_NO_MULTITHREADING)
 
   file(GLOB e2e_driver_win CONFIGURE_DEPENDS "${e2e_dir}/driver/win/*.cpp")
-  add_executable(e2e_driver ${e2e_driver_win} ${e2e_portable})
+  # The cursor is put where a click must land the way the Windows tests put it.
+  add_executable(e2e_driver ${e2e_driver_win} ${e2e_portable}
+                            "${CMAKE_SOURCE_DIR}/tests/support/win/Cursor.cpp")
+  target_include_directories(e2e_driver PRIVATE "${CMAKE_SOURCE_DIR}/tests")
   target_link_libraries(e2e_driver PRIVATE user32 gdi32 advapi32 shell32)
 
   # The menu probe is loaded into the program under test by a hook; its one export is looked

@@ -16,6 +16,11 @@ namespace s::gui::win {
 
 namespace {
 
+// While hovered the box looks where the cursor is a few times a second: the capture of a window
+// that is not in front ends at the window's edge, so a move beyond it never reaches the box.
+constexpr UINT_PTR kHoverWatch = 1;
+constexpr UINT kHoverWatchMs = 100;
+
 HWND handleOf(const s::gui::IComponent* component) {
   return component != nullptr ? windowOf(component->nativeWindow()) : nullptr;
 }
@@ -74,18 +79,38 @@ bool Box::handleMessage(std::intptr_t* result, std::uint32_t message, std::uintp
           hovered_ = true;
           redraw();
           SetCapture(window);
+          SetTimer(window, kHoverWatch, kHoverWatchMs, nullptr);
         }
       } else if (!inside && hovered_) {
         hovered_ = false;
+        KillTimer(window, kHoverWatch);
         ReleaseCapture();
         redraw();
       }
       return false;
     }
+    case WM_TIMER: {
+      if (wParam != kHoverWatch) return false;
+      POINT cursor{};
+      GetCursorPos(&cursor);
+      RECT area;
+      GetWindowRect(window, &area);
+      if (!hovered_ || PtInRect(&area, cursor) == 0) {
+        KillTimer(window, kHoverWatch);
+        if (hovered_) {
+          hovered_ = false;
+          if (GetCapture() == window) ReleaseCapture();
+          redraw();
+        }
+      }
+      *result = 0;
+      return true;
+    }
     case WM_CAPTURECHANGED:
       // Someone else took the mouse: the box no longer knows where it is.
       if (hovered_ && windowOf(lParam) != window) {
         hovered_ = false;
+        KillTimer(window, kHoverWatch);
         redraw();
       }
       return false;

@@ -2,6 +2,7 @@
 
 #include "s/gui/PrivateMessage.h"
 #include "s/gui/win/WindowClass.h"
+#include "support/win/Cursor.h"
 
 namespace support {
 
@@ -9,6 +10,8 @@ namespace {
 
 // Clear of the toolkit's own messages (1025-1045, 5121-5122, 32769-32787).
 constexpr UINT kRunCall = WM_APP + 0x100;
+// Answers which of input and posted messages still wait for the window's thread.
+constexpr UINT kWaitingQuestion = WM_APP + 0x102;
 
 struct Call {
   void (*fn)(void*);
@@ -38,6 +41,9 @@ bool HostRoot::preHandle(std::intptr_t* result, std::uint32_t message, std::uint
       *result = 0;
       return true;
     }
+    case kWaitingQuestion:
+      *result = HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE));
+      return true;
     case WM_LBUTTONDOWN:
       ++leftButtonDowns;
       break;
@@ -114,36 +120,29 @@ void TestWindow::runOnUiThread(void (*fn)(void*), void* argument) {
 }
 
 void TestWindow::settle() {
-  // Sent messages overtake queued input, so a single round trip proves nothing: a few, with
-  // pauses for the input to arrive.
-  for (int i = 0; i < 5; ++i) {
-    SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_BLOCK, 1000, nullptr);
+  // Sent messages overtake queued input, so a round trip alone proves nothing: the thread itself
+  // says whether anything still waits for it.
+  for (int i = 0; i < 100; ++i) {
+    DWORD_PTR waiting = 1;
+    if (SendMessageTimeoutW(window_, kWaitingQuestion, 0, 0, SMTO_BLOCK, 1000, &waiting) == 0) {
+      return;
+    }
+    if (waiting == 0) return;
     Sleep(10);
   }
 }
 
-void moveMouseTo(TestWindow& test, POINT at) {
-  // Absolute input is in 1/65536ths of the primary screen; the middle of a pixel rounds right.
-  const int width = GetSystemMetrics(SM_CXSCREEN);
-  const int height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT move = {};
-  move.type = INPUT_MOUSE;
-  move.mi.dx = static_cast<LONG>((at.x * 65536 + 32768) / width);
-  move.mi.dy = static_cast<LONG>((at.y * 65536 + 32768) / height);
-  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &move, sizeof(INPUT));
+bool moveMouseTo(TestWindow& test, POINT at) {
+  const bool there = putCursorAt(at, test.window());
   test.settle();
+  return there;
 }
 
-void clickAt(TestWindow& test, POINT at) {
-  // A box that held the mouse while hovered lets go of it on the move.
-  moveMouseTo(test, at);
-  INPUT presses[2] = {};
-  presses[0].type = INPUT_MOUSE;
-  presses[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  presses[1].type = INPUT_MOUSE;
-  presses[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, presses, sizeof(INPUT));
+bool clickAt(TestWindow& test, POINT at) {
+  if (!moveMouseTo(test, at)) return false;
+  pressLeftButton();
+  test.settle();
+  return true;
 }
 
 }  // namespace support

@@ -49,7 +49,8 @@ class TestWindow {
   DWORD threadId() const { return threadId_; }
   // Runs fn(argument) on the UI thread and waits for it.
   void runOnUiThread(void (*fn)(void*), void* argument);
-  // Lets the UI thread handle what is queued for it.
+  // Lets the UI thread handle what is queued for it: returns once no input or posted message
+  // waits for it (or after about a second).
   void settle();
 
  private:
@@ -63,11 +64,13 @@ class TestWindow {
   int x_, y_, width_, height_;
 };
 
-// Moves the mouse to a screen point through the system's input queue, as a hand would, and
-// gives the window's thread time to see the move.
-void moveMouseTo(TestWindow& test, POINT at);
-// A real left click at a screen point: the cursor arrives first, then the press and release.
-void clickAt(TestWindow& test, POINT at);
+// Moves the mouse to a screen point of the test window through the system's input queue, as a
+// hand would, and lets the window's thread handle the move. False when the cursor could not be
+// brought there or another window covers the point.
+[[nodiscard]] bool moveMouseTo(TestWindow& test, POINT at);
+// A real left click at a screen point of the test window: the cursor arrives first, then the
+// press and release, handled by the window's thread when this returns. False as moveMouseTo.
+[[nodiscard]] bool clickAt(TestWindow& test, POINT at);
 
 // Polls until check() holds or about two seconds have passed.
 template <class Check>

@@ -12,6 +12,8 @@
 #include "s/gui/events/IEventListener.h"
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/thread/Pool.h"
+#include "support/win/Cursor.h"
+#include "support/win/NativeButton.h"
 #include "support/win/TestWindow.h"
 
 using s::gui::win::Box;
@@ -27,6 +29,9 @@ HWND handleOf(const s::gui::IComponent* component) {
 COLORREF shownAt(const s::gui::IComponent* component, int x, int y) {
   HWND window = handleOf(component);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  // The window's own thread may have taken the paint itself, and then RedrawWindow does not
+  // wait for it: a message to that thread comes back once the painting is over.
+  SendMessageW(window, WM_NULL, 0, 0);
   HDC dc = GetDC(window);
   const COLORREF colour = GetPixel(dc, x, y);
   ReleaseDC(window, dc);
@@ -114,13 +119,48 @@ TEST_CASE("a clickable box with a hover colour shows it while the mouse is over 
   RECT area{};
   GetWindowRect(handleOf(box), &area);
 
-  support::moveMouseTo(test, POINT{area.left + 40, area.top + 25});
+  REQUIRE(support::moveMouseTo(test, POINT{area.left + 40, area.top + 25}));
   CHECK(support::waitFor([&] { return box->isHovered(); }));
   CHECK(shownAt(box, 10, 10) == RGB(255, 200, 0));
-  support::moveMouseTo(test, POINT{area.right + 30, area.bottom + 30});
+  REQUIRE(support::moveMouseTo(test, POINT{area.right + 30, area.bottom + 30}));
   CHECK(support::waitFor([&] { return !box->isHovered(); }));
   CHECK(shownAt(box, 10, 10) == RGB(0, 0, 160));
   CHECK(clicks.count == 0);
+}
+
+TEST_CASE(
+    "a hovered box in a window that is not in front stays hovered over its own child and lets "
+    "go when the mouse leaves the window") {
+  // A window in the background gets no mouse input from beyond its own area, capture or not.
+  TestWindow test(60, 60, 160, 100);
+  REQUIRE(test.window() != nullptr);
+  Box* box = sizedBox(140, 80);
+  box->setBackgroundRgb(0, 0, 160, false);
+  box->setHoverColour(255, 200, 0);
+  Heard clicks;
+  box->addClickListener(&clicks);
+  support::NativeButton* child = support::NativeButton::make(40, 30);
+  box->addChild(child);
+  test.root().addChild(box);
+  test.root().relayout();
+  REQUIRE(GetForegroundWindow() != test.window());
+  RECT area{};
+  GetWindowRect(handleOf(box), &area);
+  RECT childArea{};
+  GetWindowRect(handleOf(child), &childArea);
+  REQUIRE(childArea.right < area.right - 40);
+
+  REQUIRE(support::moveMouseTo(test, POINT{area.right - 20, area.bottom - 20}));
+  CHECK(support::waitFor([&] { return box->isHovered(); }));
+  REQUIRE(support::moveMouseTo(test, POINT{childArea.left + 20, childArea.top + 15}));
+  CHECK(box->isHovered());
+  REQUIRE(support::putCursorAt(POINT{900, 800}, GetDesktopWindow()));
+  CHECK(support::waitFor([&] { return !box->isHovered(); }));
+  CHECK(shownAt(box, 120, 60) == RGB(0, 0, 160));
+  GUITHREADINFO held{};
+  held.cbSize = sizeof held;
+  REQUIRE(GetGUIThreadInfo(test.threadId(), &held));
+  CHECK(held.hwndCapture == nullptr);
 }
 
 TEST_CASE("a box takes every key, erases nothing and hands key presses to its parent") {

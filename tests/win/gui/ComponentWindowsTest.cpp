@@ -197,13 +197,13 @@ TEST_CASE("a real click reaches a box with a click listener and passes an empty 
   test.root().relayout();
   REQUIRE(placeOf(handleOf(taking)).left == 100);
 
-  support::clickAt(test, screenCentreOf(taking));
+  REQUIRE(support::clickAt(test, screenCentreOf(taking)));
   CHECK(support::waitFor([&] { return clicks.count.load() == 1; }));
   CHECK(clicks.last == Box::kClick);
 
   // Through the empty box (and the row under it) to the window itself.
   const int before = test.root().leftButtonDowns;
-  support::clickAt(test, screenCentreOf(through));
+  REQUIRE(support::clickAt(test, screenCentreOf(through)));
   CHECK(support::waitFor([&] { return test.root().leftButtonDowns.load() == before + 1; }));
   test.settle();
   CHECK(clicks.count == 1);

@@ -9,6 +9,7 @@
 #include "s/gui/win/Window.h"
 #include "s/thread/Pool.h"
 #include "support/Block.h"
+#include "support/win/Cursor.h"
 #include "support/win/WindowEvents.h"
 
 using s::gui::IWindow;
@@ -306,7 +307,8 @@ TEST_CASE("window: easy drag turns a press on the client area into a caption pre
     input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
     SendInput(1, &input, sizeof input);
   };
-  SetCursorPos(centre.x, centre.y);
+  // The press must land on the client area, not where the cursor was before.
+  REQUIRE(support::putCursorAt(centre, window->handle()));
   window->setEasyDrag(true);
   CHECK(hit() == HTCLIENT);
   leftButton(true);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "Windows.h"
+#include "support/win/Cursor.h"
 
 namespace e2e {
 
@@ -92,13 +93,9 @@ bool inputModeOf(const Step& step, InputMode fallback, InputMode* mode, std::str
 }
 
 bool moveCursor(POINT screen, std::string* error) {
-  POINT now{};
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    SetCursorPos(screen.x, screen.y);
-    Sleep(20);
-    if (GetCursorPos(&now) && now.x == screen.x && now.y == screen.y) return true;
-  }
-  *error = "the cursor stays at " + std::to_string(now.x) + "," + std::to_string(now.y) +
+  if (support::putCursorAt(screen)) return true;
+  const POINT held = support::heldCursorPos();
+  *error = "the cursor stays at " + std::to_string(held.x) + "," + std::to_string(held.y) +
            " instead of " + std::to_string(screen.x) + "," + std::to_string(screen.y);
   return false;
 }

@@ -203,7 +203,8 @@ bool closeMenus(DWORD pid, InputMode mode, DWORD timeoutMs, std::string* error) 
       *error = "a menu stays open";
       return false;
     }
-    if (!pressKey(popup, popup, VK_ESCAPE, mode, error)) return false;
+    // One that closed by itself meanwhile is what this wants anyway.
+    if (!pressKey(popup, popup, VK_ESCAPE, mode, error) && !menuGone(popup)) return false;
     waitClosed(popup, 1000);
   }
   return true;
