@@ -5,6 +5,7 @@
 #include "s/gui/PrivateMessage.h"
 #include "s/gui/drawer/win/DcSurface.h"
 #include "s/gui/win/ControlPaint.h"
+#include "s/gui/win/HoverCapture.h"
 #include "s/gui/win/MessageParams.h"
 #include "s/thread/Pool.h"
 
@@ -298,8 +299,7 @@ void Button::stopRepeating() {
 void Button::apply(std::uint32_t actions) {
   HWND button = window();
   if (button == nullptr) return;
-  if ((actions & HoverTracker::kCapture) != 0) SetCapture(button);
-  if ((actions & HoverTracker::kReleaseCapture) != 0 && GetCapture() == button) ReleaseCapture();
+  applyHoverCapture(button, actions);
   if ((actions & HoverTracker::kRepaint) != 0) redraw();
 }
 
@@ -418,11 +418,18 @@ bool Button::preHandle(std::intptr_t* result, std::uint32_t message, std::uintpt
         apply(hover_.captureLost());
       }
       return false;
-    case WM_TIMER:
+    case WM_TIMER: {
+      std::uint32_t actions = 0;
+      if (hoverWatchTimer(window(), hover_, wParam, &actions)) {
+        apply(actions);
+        *result = 0;
+        return true;
+      }
       if (wParam != kFirstRepeatTimer && wParam != kRepeatTimer) return false;
       onTimer(wParam);
       *result = 0;
       return true;
+    }
     default:
       return TextControl::preHandle(result, message, wParam, lParam);
   }

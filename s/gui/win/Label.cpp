@@ -2,6 +2,7 @@
 
 #include "s/gui/drawer/win/DcSurface.h"
 #include "s/gui/win/ControlPaint.h"
+#include "s/gui/win/HoverCapture.h"
 #include "s/gui/win/MessageParams.h"
 #include "s/thread/Pool.h"
 
@@ -213,8 +214,7 @@ void Label::paint(HDC dc, const RECT& area) {
 
 void Label::apply(std::uint32_t actions) {
   HWND label = window();
-  if ((actions & HoverTracker::kCapture) != 0) SetCapture(label);
-  if ((actions & HoverTracker::kReleaseCapture) != 0 && GetCapture() == label) ReleaseCapture();
+  applyHoverCapture(label, actions);
   if ((actions & HoverTracker::kRepaint) != 0) redraw();
   if ((actions & HoverTracker::kClick) != 0) clickListeners_.fire(this, kClick);
 }
@@ -230,11 +230,18 @@ bool Label::preHandle(std::intptr_t* result, std::uint32_t message, std::uintptr
       startTemporaryText(reinterpret_cast<const char16_t*>(wParam), static_cast<UINT>(lParam));
       *result = 0;
       return true;
-    case WM_TIMER:
+    case WM_TIMER: {
+      std::uint32_t actions = 0;
+      if (hoverWatchTimer(label, hover_, wParam, &actions)) {
+        apply(actions);
+        *result = 0;
+        return true;
+      }
       if (wParam != kTemporaryTextTimer) return false;
       endTemporaryText();
       *result = 0;
       return true;
+    }
     case WM_PAINT:
       paintWindow(label, [this](HDC dc, const RECT& area) { paint(dc, area); });
       *result = 0;

@@ -2,6 +2,7 @@
 
 #include "s/gui/drawer/win/DcSurface.h"
 #include "s/gui/win/ControlPaint.h"
+#include "s/gui/win/HoverCapture.h"
 #include "s/thread/Pool.h"
 
 namespace s::gui::win {
@@ -85,8 +86,7 @@ void MarkControl::paint(HDC dc, const RECT& area) {
 
 void MarkControl::apply(std::uint32_t actions) {
   HWND control = window();
-  if ((actions & HoverTracker::kCapture) != 0) SetCapture(control);
-  if ((actions & HoverTracker::kReleaseCapture) != 0 && GetCapture() == control) ReleaseCapture();
+  applyHoverCapture(control, actions);
   if ((actions & HoverTracker::kRepaint) != 0) redraw();
   if ((actions & HoverTracker::kClick) != 0) {
     clickListeners_.fire(this, kClick);
@@ -127,6 +127,13 @@ bool MarkControl::preHandle(std::intptr_t* result, std::uint32_t message, std::u
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != control) apply(hover_.captureLost());
       return false;
+    case WM_TIMER: {
+      std::uint32_t actions = 0;
+      if (!hoverWatchTimer(control, hover_, wParam, &actions)) return false;
+      apply(actions);
+      *result = 0;
+      return true;
+    }
     default:
       return TextControl::preHandle(result, message, wParam, lParam);
   }

@@ -8,6 +8,7 @@
 #include "s/gui/win/Label.h"
 #include "s/lang/Lang.h"
 #include "s/thread/Pool.h"
+#include "support/win/Cursor.h"
 #include "support/win/TestWindow.h"
 #include "support/win/WindowEvents.h"
 
@@ -154,6 +155,23 @@ TEST_CASE("a plain label lets the mouse through; a link takes it and clicks on r
     return label->hoverState() == 0;
   }));
   moveAway();
+}
+
+TEST_CASE("a hovered link in a window that is not in front lets go when the mouse leaves") {
+  // Such a window hears no mouse beyond its own area, capture or not.
+  TestWindow test(60, 60, 230, 60);
+  REQUIRE(test.window() != nullptr);
+  Label* label = addLabel(test, u"vexo and some more text");
+  label->setLinkMode(true);
+  REQUIRE(GetForegroundWindow() != test.window());
+  moveTo(screenCentreOf(label));
+  REQUIRE(waitFor([&] { return label->hoverState() == 1; }));
+  REQUIRE(support::putCursorAt(POINT{900, 800}, GetDesktopWindow()));
+  CHECK(waitFor([&] { return label->hoverState() == 0; }));
+  GUITHREADINFO held{};
+  held.cbSize = sizeof held;
+  REQUIRE(GetGUIThreadInfo(test.threadId(), &held));
+  CHECK(held.hwndCapture == nullptr);
 }
 
 TEST_CASE("a label with a text entry shows the entry in the current language and follows it") {

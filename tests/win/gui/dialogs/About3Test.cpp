@@ -304,6 +304,9 @@ TEST_CASE("about: the links open the address label's own text and the donation e
   about.webLink()->setText(u"http://example.invalid/shown", true);
   clickOn(about.webLink());
   CHECK(support::eventually([] { return openedPages().size() == 1; }));
+  // A hovered link holds the mouse; it lets go before the hand reaches the other one.
+  moveAway();
+  CHECK(support::eventually([&] { return about.webLink()->hoverState() == 0; }));
   clickOn(about.donationLink());
   CHECK(support::eventually([] { return openedPages().size() == 2; }));
   const std::vector<std::u16string> opened = openedPages();
