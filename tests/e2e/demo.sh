@@ -110,6 +110,31 @@ check "SessionViewSize is byte for byte as first read" \
 check "\"Increase it Now!\" is enabled again" expect pid="$pid" control="Increase it Now!" enabled=1
 check "\"Undo the Change\" is disabled again" expect pid="$pid" control="Undo the Change" enabled=0
 
+# The About window (the stand-in lists its menu but has no such window): its menu is found along
+# the menu bar, as a user finds it.
+about_at=
+[ "$caption" = VexoOmbrel ] && for x in 84 102 120 138 156 174; do
+  if drive menu-items pid="$pid" at="$x,9" timeout=5000 2>/dev/null | grep -qF 'text="Version Information"'; then
+    about_at="$x,9"
+    break
+  fi
+done
+if [ -n "$about_at" ]; then
+  echo "Choosing About > Version Information"
+  drive menu pid="$pid" at="$about_at" item="Version Information" by=mouse >/dev/null ||
+    failed "could not choose Version Information"
+  drive wait-window pid="$pid" title="Version Information" timeout=30000 >/dev/null ||
+    failed "no About window"
+  check "the tool window waits while the About window shows" expect pid="$pid" title="Vexo Ombrel" enabled=0
+  drive screenshot pid="$pid" title="Version Information" out="$work/about-window.bmp" >/dev/null
+  convert "$work/about-window.bmp" "$shots/about-window.png"
+  echo "Screenshot: $shots/about-window.png"
+  drive close pid="$pid" title="Version Information" >/dev/null
+  drive wait-gone pid="$pid" title="Version Information" timeout=15000 >/dev/null ||
+    failed "the About window stays"
+  check "the tool window takes input again" expect pid="$pid" title="Vexo Ombrel" enabled=1
+fi
+
 drive close pid="$pid" wait=1 timeout=20000 >/dev/null || failed "the program did not end when its window closed"
 pid=
 echo "demo: everything read back as expected"
