@@ -114,7 +114,7 @@ check "\"Undo the Change\" is disabled again" expect pid="$pid" control="Undo th
 # the menu bar, as a user finds it.
 about_at=
 [ "$caption" = VexoOmbrel ] && for x in 84 102 120 138 156 174; do
-  if drive menu-items pid="$pid" at="$x,9" timeout=5000 2>/dev/null | grep -qF 'text="Version Information"'; then
+  if grep -qF 'text="Version Information"' <<<"$(drive menu-items pid="$pid" at="$x,9" timeout=5000 2>/dev/null)"; then
     about_at="$x,9"
     break
   fi

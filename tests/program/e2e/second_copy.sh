@@ -9,7 +9,7 @@ start_program
 first=$pid
 "$wine_run" "$helper" minimize "$first" || fail "the first copy's window did not minimise"
 # (Without a window manager a minimised window may keep the foreground: iconic is what counts.)
-"$wine_run" "$helper" state "$first" | grep -q '^iconic=1' || fail "the first copy is not minimised"
+grep -q '^iconic=1' <<<"$("$wine_run" "$helper" state "$first")" || fail "the first copy is not minimised"
 
 step "the same file again"
 out=$(drive start exe="$program") || fail "start: $out"
