@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what the Windows build needs and builds it (build/win): the library, the heap
-# editor and their test programs. The program itself, VexoOmbrel.exe, arrives with its window.
+# editor, the program VexoOmbrel.exe and their test programs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh

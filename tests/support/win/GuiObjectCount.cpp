@@ -63,6 +63,17 @@ DWORD gdiObjectCount() {
   return counted != 0 ? counted : countFromHandleTable();
 }
 
+DWORD settledGdiObjectCount() {
+  DWORD last = gdiObjectCount();
+  for (int i = 0; i < 60; ++i) {
+    Sleep(50);
+    const DWORD now = gdiObjectCount();
+    if (now == last) return now;
+    last = now;
+  }
+  return last;
+}
+
 DWORD userObjectCount() {
   const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
   if (counted != 0) return counted;

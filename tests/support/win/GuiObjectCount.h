@@ -10,6 +10,11 @@ namespace support {
 // another thread while counting.
 DWORD gdiObjectCount();
 
+// The count once it has stopped changing: windows of an earlier test may still be giving their
+// objects back on their own threads. Taken before a test's own work, so that only the test's
+// objects move it.
+DWORD settledGdiObjectCount();
+
 // How many USER objects the process holds. Where the platform answers 0 (Wine), the count of
 // the process's windows (top-level and children) stands in.
 DWORD userObjectCount();

@@ -111,7 +111,7 @@ TEST_CASE("a font hands a drawer only what was set, and a copy carries everythin
 }
 
 TEST_CASE("fonts give their GDI objects back") {
-  const DWORD before = support::gdiObjectCount();
+  const DWORD before = support::settledGdiObjectCount();
   for (int i = 0; i < 50; ++i) {
     Owned<Font> font = s::thread::obtain<Font>();
     font->handle();
@@ -122,7 +122,7 @@ TEST_CASE("fonts give their GDI objects back") {
 }
 
 TEST_CASE("the GDI object count sees an object that is kept, and one given back") {
-  const DWORD before = support::gdiObjectCount();
+  const DWORD before = support::settledGdiObjectCount();
   HFONT kept =
       CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
   HBRUSH alsoKept = CreateSolidBrush(RGB(1, 2, 3));
