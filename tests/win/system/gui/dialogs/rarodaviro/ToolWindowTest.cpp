@@ -5,15 +5,19 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "s/app/AppWindow.h"
+#include "s/gui/IComponent.h"
 #include "s/gui/MenuEx.h"
 #include "s/gui/PopupMenu.h"
 #include "s/gui/dialogs/win/About3.h"
 #include "s/gui/win/Button.h"
+#include "s/gui/win/Font.h"
 #include "s/gui/win/Label.h"
+#include "s/gui/win/StatusBar.h"
 #include "s/gui/win/Window.h"
 #include "s/lang/Lang.h"
 #include "s/system/gui/dialogs/rarodaviro/win/Dialog.h"
@@ -65,6 +69,50 @@ bool waitFor(bool (*done)(void*), void* context) {
     Sleep(10);
   }
   return false;
+}
+
+// A component's place in the client area of the window that holds the tree, as the user sees
+// it: its native window where it has one, else (spacers) its position in its parent.
+struct Place {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  bool operator==(const Place& other) const {
+    return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
+  }
+};
+std::ostream& operator<<(std::ostream& out, const Place& p) {
+  return out << "(" << p.left << ", " << p.top << ") - (" << p.right << ", " << p.bottom << ")";
+}
+
+Place placeOf(const s::gui::IComponent* component, HWND top) {
+  if (auto* native = static_cast<HWND>(component->nativeWindow())) {
+    RECT r{};
+    GetWindowRect(native, &r);
+    MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
+    return Place{r.left, r.top, r.right, r.bottom};
+  }
+  const int left = component->x() + component->offsetX();
+  const int upper = component->y() + component->offsetY();
+  Place origin;
+  if (component->parent() != nullptr && !component->parent()->isTopLevel()) {
+    origin = placeOf(component->parent(), top);
+  }
+  return Place{origin.left + left, origin.top + upper, origin.left + left + component->width(),
+               origin.top + upper + component->height()};
+}
+
+// The height of one line of text in the controls' default font, as the screen measures it.
+int defaultLineHeight() {
+  s::base::Owned<s::gui::win::Font> font = s::thread::obtain<s::gui::win::Font>();
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font->handle());
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return metrics.tmHeight;
 }
 
 // The tool window running on a thread of its own, as start-up runs it, until the test closes it.
@@ -291,4 +339,114 @@ TEST_CASE("the view options switch the window, their checks and the stored value
   dialog.menuBar()->select(Dialog::kCloseByMiddleClickCommand);
   CHECK(dialog.menuBar()->isChecked(Dialog::kCloseByMiddleClickCommand));
   CHECK(std::u16string(tool.binding().getOnMClick()) == u"Close");
+}
+
+TEST_CASE("at 230 x 230 the tool window gives each component of its tree the room it is meant to") {
+  RunningToolWindow tool;
+  REQUIRE(tool.shown());
+  Dialog& dialog = tool.dialog();
+  s::gui::win::Window& window = *dialog.window();
+  HWND top = window.handle();
+  // Every place below follows from the client area the 230 x 230 frame leaves.
+  RECT frame{};
+  REQUIRE(GetWindowRect(top, &frame));
+  REQUIRE(frame.right - frame.left == 230);
+  REQUIRE(frame.bottom - frame.top == 230);
+  RECT client{};
+  REQUIRE(GetClientRect(top, &client));
+  const int w = client.right;
+  const int h = client.bottom;
+  // The menu bar, the button column and the status bar, top to bottom.
+  REQUIRE(window.childCount() == 3);
+  s::gui::IComponent* column = window.childAt(1);
+  auto* statusBar = dynamic_cast<s::gui::win::StatusBar*>(window.childAt(2));
+  REQUIRE(statusBar != nullptr);
+  REQUIRE(column->childCount() == 4);
+
+  // The menu bar spans the client width at the top; it is one line of text high (no size is set
+  // on its fonts, so the controls' default) plus the vertical title spacing of 3 above and below.
+  const int menuHeight = defaultLineHeight() + 2 * 3;
+  CHECK(placeOf(dialog.menuBar(), top) == Place{0, 0, w, menuHeight});
+  // The status bar lies along the bottom, full width, as high as its plain drawer (23).
+  const int barTop = h - 23;
+  CHECK(placeOf(statusBar, top) == Place{0, barTop, w, h});
+  // The button column (width and height 100 %) starts under the menu bar, full width. The
+  // window's own column stacks menu bar, button column and status bar in a height that already
+  // leaves the bar out (the bar is then put at the bottom): so the button column ends a bar's
+  // height above the bar, and the buttons sit that much higher than centred. That is the
+  // window's layout as it has always been; the check keeps it from shifting unnoticed.
+  const Place columnPlace = placeOf(column, top);
+  CHECK(columnPlace.left == 0);
+  CHECK(columnPlace.top == menuHeight);
+  CHECK(columnPlace.right == w);
+  CHECK(columnPlace.bottom == barTop - 23);
+  CHECK(columnPlace.bottom - columnPlace.top >= 100);
+
+  // Inside it: 12 + 2 + 40 + 2 + 40 + 2 + 2 = 100 pixels of content (spacer, gap, button, gap,
+  // button, gap, spacer), centred vertically in the column, 8 pixels in from either side; the
+  // buttons take the full width between the margins.
+  const int contentTop = columnPlace.top + (columnPlace.bottom - columnPlace.top - 100) / 2;
+  const Place topSpacer = placeOf(column->childAt(0), top);
+  CHECK(topSpacer.left == 8);
+  CHECK(topSpacer.top == contentTop);
+  CHECK(topSpacer.bottom == contentTop + 12);
+  CHECK(column->childAt(1) == dialog.applyButton());
+  CHECK(placeOf(dialog.applyButton(), top) ==
+        Place{8, contentTop + 14, w - 8, contentTop + 14 + 40});
+  CHECK(column->childAt(2) == dialog.undoButton());
+  CHECK(placeOf(dialog.undoButton(), top) ==
+        Place{8, contentTop + 56, w - 8, contentTop + 56 + 40});
+  const Place bottomSpacer = placeOf(column->childAt(3), top);
+  CHECK(bottomSpacer.left == 8);
+  CHECK(bottomSpacer.top == contentTop + 98);
+  CHECK(bottomSpacer.bottom == contentTop + 100);
+
+  // The column's top two rows are the line under the menu: grey, then white (in the margin,
+  // where no button covers them).
+  UpdateWindow(top);
+  HDC dc = GetDC(top);
+  CHECK(GetPixel(dc, 4, menuHeight) == RGB(172, 168, 153));
+  CHECK(GetPixel(dc, 4, menuHeight + 1) == RGB(255, 255, 255));
+  ReleaseDC(top, dc);
+
+  // The status bar's row: the client box takes all but the 12-pixel corner at the right, where
+  // the 12 x 12 grip sits at the bottom.
+  s::gui::IComponent* clientBox = statusBar->clientBox();
+  REQUIRE(statusBar->content() != nullptr);
+  REQUIRE(statusBar->content()->childCount() == 2);
+  s::gui::IComponent* corner = statusBar->content()->childAt(1);
+  REQUIRE(corner->childCount() == 1);
+  CHECK(placeOf(statusBar->content(), top) == Place{0, barTop, w, h});
+  CHECK(placeOf(clientBox, top) == Place{0, barTop, w - 12, h});
+  CHECK(placeOf(corner, top) == Place{w - 12, barTop, w, h});
+  CHECK(placeOf(corner->childAt(0), top) == Place{w - 12, h - 12, w, h});
+  CHECK(IsWindowVisible(static_cast<HWND>(corner->childAt(0)->nativeWindow())));
+
+  // In the client box: the label box, the progress box, the link box. The link box is the link
+  // plus its margins of 3 and sits against the grip; the progress box takes no width until
+  // something shows in it; the label box has the rest. Text widths come from the font, so the
+  // labels are checked by where they stand, not by their widths.
+  REQUIRE(clientBox->childCount() == 3);
+  s::gui::IComponent* labelBox = clientBox->childAt(0);
+  s::gui::IComponent* progressBox = clientBox->childAt(1);
+  s::gui::IComponent* linkBox = clientBox->childAt(2);
+  const Place link = placeOf(dialog.linkLabel(), top);
+  const int linkWidth = link.right - link.left;
+  const int linkHeight = link.bottom - link.top;
+  CHECK(linkWidth > 0);
+  CHECK(linkHeight > 0);
+  const int linkBoxLeft = w - 12 - (3 + linkWidth + 3);
+  CHECK(placeOf(linkBox, top) == Place{linkBoxLeft, barTop, w - 12, h});
+  CHECK(link == Place{linkBoxLeft + 3, barTop + (23 - linkHeight) / 2, w - 15,
+                      barTop + (23 - linkHeight) / 2 + linkHeight});
+  CHECK(placeOf(progressBox, top) == Place{linkBoxLeft, barTop, linkBoxLeft, h});
+  CHECK(placeOf(labelBox, top) == Place{0, barTop, linkBoxLeft, h});
+
+  // "Ready" at the left edge, in the link's font size and on the link's line, clear of it.
+  const Place status = placeOf(dialog.statusLabel(), top);
+  CHECK(status.left == 0);
+  CHECK(status.right > 0);
+  CHECK(status.right <= link.left);
+  CHECK(status.top == link.top);
+  CHECK(status.bottom == link.bottom);
 }
