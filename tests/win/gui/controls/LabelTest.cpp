@@ -55,6 +55,8 @@ TEST_CASE("setting a label's text answers whether it changed and repaints only t
       [](void* argument) {
         auto* s = static_cast<Steps*>(argument);
         HWND window = handleOf(s->label);
+        // Uncovered by an earlier test's window closing, it may still wait for a paint.
+        UpdateWindow(window);
         s->pendingAtStart = paintPending(window);
         s->sameAnswer = s->label->setText(u"Ready", true);
         s->pendingAfterSame = paintPending(window);
