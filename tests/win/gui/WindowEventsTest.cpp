@@ -10,6 +10,7 @@
 #include "s/thread/Pool.h"
 #include "support/Block.h"
 #include "support/win/Cursor.h"
+#include "support/win/ThreadCall.h"
 #include "support/win/WindowEvents.h"
 
 using s::gui::IWindow;
@@ -251,11 +252,25 @@ TEST_CASE("window: the frameless style hit-tests its own border and resizes from
   CHECK(hitAt(w / 2, h / 2) == HTCLIENT);
 
   // Over the right edge the window takes the mouse; a press there and a move drag the edge.
-  SendMessageW(window->handle(), WM_NCMOUSEMOVE, HTRIGHT, MAKELPARAM(r.right - 1, r.top + h / 2));
-  POINT inside{w - 1, h / 2};
-  SendMessageW(window->handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(inside.x, inside.y));
-  SendMessageW(window->handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(inside.x + 40, inside.y));
-  SendMessageW(window->handle(), WM_LBUTTONUP, 0, MAKELPARAM(inside.x + 40, inside.y));
+  // All on the window's thread at once: a resize makes the system report the real cursor's
+  // place, which must not come in between.
+  struct Drag {
+    HWND window;
+    RECT start;
+  } drag{window->handle(), r};
+  REQUIRE(support::runOnThreadOf(
+      window->handle(),
+      [](void* argument) {
+        const auto* d = static_cast<const Drag*>(argument);
+        const int y = (d->start.bottom - d->start.top) / 2;
+        const int x = d->start.right - d->start.left - 1;
+        SendMessageW(d->window, WM_NCMOUSEMOVE, HTRIGHT,
+                     MAKELPARAM(d->start.right - 1, d->start.top + y));
+        SendMessageW(d->window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        SendMessageW(d->window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + 40, y));
+        SendMessageW(d->window, WM_LBUTTONUP, 0, MAKELPARAM(x + 40, y));
+      },
+      &drag));
   RECT after{};
   GetWindowRect(window->handle(), &after);
   CHECK(after.right - after.left == w + 40);
