@@ -48,7 +48,7 @@ void Box::reset() {
   paintContext_ = nullptr;
   hoverColourSet_ = false;
   hoverColour_ = 0;
-  hovered_ = false;
+  hover_.clear();
   mouseTransparent_ = true;
   dropCachedBackground();
   releaseBorder();
@@ -199,7 +199,7 @@ void Box::paintBackground(s::gui::drawer::ISurface& surface, std::int32_t width,
   const std::uint32_t colour = isTransparent() ? effectiveBackground() : background();
   s::image::win::BufferedImage* picture =
       parent() != nullptr ? parent()->parentBackgroundImage() : nullptr;
-  if (hoverColourSet_ && hovered_) {
+  if (hoverColourSet_ && isHovered()) {
     surface.fillRect(all, hoverColour_);
   } else if (isTransparent() && picture != nullptr) {
     if (cachedBackground_ == nullptr) {
@@ -267,7 +267,7 @@ void Box::postHandle(std::intptr_t* result, std::uint32_t message, std::uintptr_
 
 void Box::nativeWindowDestroyed() {
   ContainerBase::nativeWindowDestroyed();
-  hovered_ = false;
+  hover_.clear();
 }
 
 }  // namespace s::gui::win

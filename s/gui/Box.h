@@ -4,6 +4,7 @@
 
 #include "s/col/_array/ArrayP.h"
 #include "s/gui/ContainerBase.h"
+#include "s/gui/HoverTracker.h"
 #include "s/str/strarray/StrArray.h"
 #include "s/thread/Lock.h"
 
@@ -100,7 +101,7 @@ class Box final : public s::gui::ContainerBase {
   void setHoverColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
   bool hasHoverColour() const { return hoverColourSet_; }
   std::uint32_t hoverColour() const { return hoverColour_; }
-  bool isHovered() const { return hovered_; }
+  bool isHovered() const { return hover_.state() != HoverTracker::kNone; }
   void dropCachedBackground() override;
   // The box's own painting, width x height from the surface's origin: the hover colour while
   // hovered (when one is set), else the parent's picture behind a transparent box (cut once
@@ -139,6 +140,8 @@ class Box final : public s::gui::ContainerBase {
   void placed() override;
 
  private:
+  // Takes or drops the mouse and repaints as the hover tracker's actions say.
+  void applyHover(std::uint32_t actions);
   void setMode(std::int32_t mode);
   void setHorizontalAlignment(std::int32_t alignment);
   void setVerticalAlignment(std::int32_t alignment);
@@ -167,7 +170,8 @@ class Box final : public s::gui::ContainerBase {
   void* paintContext_ = nullptr;
   bool hoverColourSet_ = false;
   std::uint32_t hoverColour_ = 0;
-  bool hovered_ = false;
+  // Hover only: a box takes no press of its own.
+  HoverTracker hover_;
   bool mouseTransparent_ = true;
   s::gui::drawer::IBorder* border_ = nullptr;
   bool borderOwned_ = false;

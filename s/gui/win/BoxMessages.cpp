@@ -5,6 +5,7 @@
 #include "s/gui/Box.h"
 #include "s/gui/drawer/ImageSurface.h"
 #include "s/gui/drawer/win/DcSurface.h"
+#include "s/gui/win/HoverCapture.h"
 #include "s/gui/win/MessageParams.h"
 #include "s/image/BufferedImage.h"
 #include "s/str/strbuffer/StrBuffer.h"
@@ -15,11 +16,6 @@
 namespace s::gui::win {
 
 namespace {
-
-// While hovered the box looks where the cursor is a few times a second: the capture of a window
-// that is not in front ends at the window's edge, so a move beyond it never reaches the box.
-constexpr UINT_PTR kHoverWatch = 1;
-constexpr UINT kHoverWatchMs = 100;
 
 HWND handleOf(const s::gui::IComponent* component) {
   return component != nullptr ? windowOf(component->nativeWindow()) : nullptr;
@@ -34,6 +30,11 @@ s::gui::IComponent* childWithWindow(const Box& box, HWND window) {
 }
 
 }  // namespace
+
+void Box::applyHover(std::uint32_t actions) {
+  applyHoverCapture(windowOf(nativeWindow()), actions);
+  if ((actions & HoverTracker::kRepaint) != 0) redraw();
+}
 
 bool Box::handleMessage(std::intptr_t* result, std::uint32_t message, std::uintptr_t wParam,
                         std::intptr_t lParam) {
@@ -72,47 +73,20 @@ bool Box::handleMessage(std::intptr_t* result, std::uint32_t message, std::uintp
       RECT client;
       GetClientRect(window, &client);
       const POINT at{pointX(lParam), pointY(lParam)};
-      const bool inside = PtInRect(&client, at) != 0;
-      const bool buttonDown = (wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0;
-      if (inside && !buttonDown) {
-        if (!hovered_) {
-          hovered_ = true;
-          redraw();
-          SetCapture(window);
-          SetTimer(window, kHoverWatch, kHoverWatchMs, nullptr);
-        }
-      } else if (!inside && hovered_) {
-        hovered_ = false;
-        KillTimer(window, kHoverWatch);
-        ReleaseCapture();
-        redraw();
-      }
+      applyHover(hover_.moved(PtInRect(&client, at) != 0,
+                              (wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0));
       return false;
     }
     case WM_TIMER: {
-      if (wParam != kHoverWatch) return false;
-      POINT cursor{};
-      GetCursorPos(&cursor);
-      RECT area;
-      GetWindowRect(window, &area);
-      if (!hovered_ || PtInRect(&area, cursor) == 0) {
-        KillTimer(window, kHoverWatch);
-        if (hovered_) {
-          hovered_ = false;
-          if (GetCapture() == window) ReleaseCapture();
-          redraw();
-        }
-      }
+      std::uint32_t actions = 0;
+      if (!hoverWatchTimer(window, hover_, wParam, &actions)) return false;
+      applyHover(actions);
       *result = 0;
       return true;
     }
     case WM_CAPTURECHANGED:
       // Someone else took the mouse: the box no longer knows where it is.
-      if (hovered_ && windowOf(lParam) != window) {
-        hovered_ = false;
-        KillTimer(window, kHoverWatch);
-        redraw();
-      }
+      if (windowOf(lParam) != window) applyHover(hover_.captureLost());
       return false;
     case WM_LBUTTONDOWN:
       if (listeners_[kClick - 1].count() == 0) return false;
