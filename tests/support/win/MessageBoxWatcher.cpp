@@ -78,8 +78,11 @@ DWORD WINAPI MessageBoxWatcher::watch(void* self) {
   // A press as the box sees a click on the button.
   PostMessageW(search.box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
                reinterpret_cast<LPARAM>(button));
-  watcher->answered = true;
-  return 0;
+  // Answered once the box is gone: a box still closing when the next watcher starts would be
+  // taken for the next box.
+  for (int i = 0; i < 500 && IsWindow(search.box) != 0; ++i) Sleep(10);
+  watcher->answered = IsWindow(search.box) == 0;
+  return watcher->answered ? 0 : 1;
 }
 
 }  // namespace support

@@ -18,7 +18,7 @@ class MessageBoxWatcher {
   MessageBoxWatcher(const MessageBoxWatcher&) = delete;
   MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
 
-  // Waits for the watching thread; true when a box was found and answered.
+  // Waits for the watching thread; true when a box was found, answered and has closed.
   bool finish();
 
   std::wstring caption;
