@@ -8,6 +8,7 @@
 #include "s/app/IAppBase.h"
 #include "s/app/win/AppBase.h"
 #include "s/archive/icon/Archive.h"
+#include "s/gui/AddChild.h"
 #include "s/gui/Box.h"
 #include "s/gui/Spacer.h"
 #include "s/gui/dialogs/win/OpenWithShell.h"
@@ -50,13 +51,6 @@ constexpr std::int32_t kIconSize = 16;
 constexpr std::int32_t kCaptionWidth = 140;
 constexpr std::int32_t kRowHeight = 20;
 
-template <class T>
-T* addTo(s::gui::IComponent& parent, Owned<T> child) {
-  T* raw = child.get();
-  parent.addChild(child.detach());
-  return raw;
-}
-
 // Spacing and margin apply in both directions.
 Owned<Box> newBox(bool row, std::int32_t spacing, std::int32_t margin) {
   auto box = obtain<Box>();
@@ -81,7 +75,7 @@ void addSpacer(Box& box, std::int32_t size) {
     spacer->setOrientation(Spacer::kVertical);
     spacer->setFixedHeight(size);
   }
-  addTo(box, std::move(spacer));
+  s::gui::addChild(box, std::move(spacer));
 }
 
 // Lays out the boxes from the innermost outwards, so that every box's content results count
@@ -198,7 +192,7 @@ void About3::build() {
   body->setSize100Percent();
   body->setBackgroundWhite(false);
   buildBody(*body);
-  body_ = addTo(*root, std::move(body));
+  body_ = s::gui::addChild(*root, std::move(body));
   addSpacer(*root, 3);
 
   auto buttonRow = newBox(true, 0, 0);
@@ -208,8 +202,8 @@ void About3::build() {
   closeButton->setTextEntryId(kCloseEntry);
   closeButton->setFixedWidth(100);
   closeButton->setFixedHeight(kRowHeight);
-  closeButton_ = addTo(*buttonRow, std::move(closeButton));
-  addTo(*root, std::move(buttonRow));
+  closeButton_ = s::gui::addChild(*buttonRow, std::move(closeButton));
+  s::gui::addChild(*root, std::move(buttonRow));
 
   applyDrawers();
 
@@ -234,7 +228,7 @@ void About3::build() {
   window_->addCloseListener(this);
 
   // One crossing to the window's thread creates the whole tree's native windows.
-  addTo(*window_, std::move(root));
+  s::gui::addChild(*window_, std::move(root));
 }
 
 Box* About3::buildTitleBar(Box& root) {
@@ -247,14 +241,14 @@ Box* About3::buildTitleBar(Box& root) {
   titleBox->setWidthPercentage(100, false);
   titleBox->alignCentre();
   titleLabel_ = addLabel(*titleBox, kTitleEntry, kTitleFont);
-  addTo(*bar, std::move(titleBox));
+  s::gui::addChild(*bar, std::move(titleBox));
   addSpacer(*bar, 4);
   auto closeBox = obtain<Button>();
   closeBox->setText(u"#X");
   closeBox->setFixedWidth(50);
   closeBox->setFixedHeight(14);
-  closeBox_ = addTo(*bar, std::move(closeBox));
-  return addTo(root, std::move(bar));
+  closeBox_ = s::gui::addChild(*bar, std::move(closeBox));
+  return s::gui::addChild(root, std::move(bar));
 }
 
 void About3::buildBody(Box& body) {
@@ -271,7 +265,7 @@ void About3::buildBody(Box& body) {
   banner->setDefaultSizes(0, 0, 0, 0);
   banner->setWidthPercentage(100);
   banner->setFixedHeight(kBannerHeight);
-  banner_ = addTo(body, std::move(banner));
+  banner_ = s::gui::addChild(body, std::move(banner));
 
   auto nameRow = newBox(true, 7, 0);
   nameRow->setWidthPercentage(100, false);
@@ -284,10 +278,10 @@ void About3::buildBody(Box& body) {
   if (iconPicture_) icon->setPicture(iconPicture_.get(), false);
   icon->setFixedWidth(kIconSize);
   icon->setFixedHeight(kIconSize);
-  addTo(*nameRow, std::move(icon));
+  s::gui::addChild(*nameRow, std::move(icon));
   addSpacer(*nameRow, 5);
   addLabel(*nameRow, titleEntry(), kNameFont);
-  addTo(body, std::move(nameRow));
+  s::gui::addChild(body, std::move(nameRow));
   addSpacer(body, 3);
 
   buildInformation(body);
@@ -311,18 +305,18 @@ void About3::buildInformation(Box& body) {
     caption->setFixedHeight(kRowHeight, false);
     caption->alignMiddle();
     addLabel(*caption, entries[0], 0);
-    addTo(*row, std::move(caption));
+    s::gui::addChild(*row, std::move(caption));
     auto value = newBox(false, 0, 0);
     value->setWidthPercentage(100, false);
     value->setFixedHeight(kRowHeight, false);
     value->alignMiddle();
     Label* label = addLabel(*value, entries[1], 0);
     if (entries[1] == kAddressEntry) webLink_ = label;
-    addTo(*row, std::move(value));
-    addTo(*information, std::move(row));
+    s::gui::addChild(*row, std::move(value));
+    s::gui::addChild(*information, std::move(row));
   }
   buildDonation(*information);
-  addTo(body, std::move(information));
+  s::gui::addChild(body, std::move(information));
 }
 
 void About3::buildDonation(Box& information) {
@@ -341,9 +335,9 @@ void About3::buildDonation(Box& information) {
   inner->alignBottom();
   addLabel(*inner, titleEntry() + kQuestionOffset, kQuestionFont);
   donationLink_ = addLabel(*inner, titleEntry() + kDonationOffset, kDonationFont);
-  addTo(*outer, std::move(inner));
-  addTo(*donation, std::move(outer));
-  addTo(information, std::move(donation));
+  s::gui::addChild(*outer, std::move(inner));
+  s::gui::addChild(*donation, std::move(outer));
+  s::gui::addChild(information, std::move(donation));
   addSpacer(information, 7);
 }
 
@@ -352,7 +346,7 @@ Label* About3::addLabel(Box& box, std::int32_t entry, std::int32_t sizeCode) {
   label->setTextEntryId(entry);
   if (sizeCode != 0) label->setFontSizeCode(sizeCode);
   labels_.appendPointer(label.get());
-  return addTo(box, std::move(label));
+  return s::gui::addChild(box, std::move(label));
 }
 
 void About3::applyDrawers() {

@@ -4,6 +4,7 @@
 
 #include "s/app/AppWindow.h"
 #include "s/app/IAppBase.h"
+#include "s/gui/AddChild.h"
 #include "s/gui/Box.h"
 #include "s/gui/MenuEx.h"
 #include "s/gui/PopupMenu.h"
@@ -81,13 +82,6 @@ Owned<Spacer> newVerticalSpacer(std::int32_t height) {
   spacer->setOrientation(Spacer::kVertical);
   spacer->setFixedHeight(height);
   return spacer;
-}
-
-template <class T>
-T* addTo(s::gui::IComponent& parent, Owned<T> child) {
-  T* raw = child.get();
-  parent.addChild(child.detach());
-  return raw;
 }
 
 }  // namespace
@@ -220,25 +214,25 @@ void Dialog::build() {
   linkBox->alignRight();
   linkBox->alignMiddle();
   linkBox->setHorizontalMargins(3);
-  linkLabel_ = addTo(*linkBox, std::move(linkLabel));
-  addTo(*progressBox, std::move(progressBar));
+  linkLabel_ = s::gui::addChild(*linkBox, std::move(linkLabel));
+  s::gui::addChild(*progressBox, std::move(progressBar));
   auto labelBox = newBox();
   labelBox->setModeColumn();
   labelBox->setSize100Percent();
   labelBox->alignLeft();
   labelBox->alignMiddle();
-  statusLabel_ = addTo(*labelBox, std::move(statusLabel));
+  statusLabel_ = s::gui::addChild(*labelBox, std::move(statusLabel));
 
   // 13.
-  addTo(*statusBar, std::move(labelBox));
-  addTo(*statusBar, std::move(progressBox));
-  addTo(*statusBar, std::move(linkBox));
+  s::gui::addChild(*statusBar, std::move(labelBox));
+  s::gui::addChild(*statusBar, std::move(progressBox));
+  s::gui::addChild(*statusBar, std::move(linkBox));
 
   // 14.
-  addTo(*column, newVerticalSpacer(12));
-  applyButton_ = addTo(*column, std::move(applyButton));
-  undoButton_ = addTo(*column, std::move(undoButton));
-  addTo(*column, newVerticalSpacer(2));
+  s::gui::addChild(*column, newVerticalSpacer(12));
+  applyButton_ = s::gui::addChild(*column, std::move(applyButton));
+  undoButton_ = s::gui::addChild(*column, std::move(undoButton));
+  s::gui::addChild(*column, newVerticalSpacer(2));
 
   // 15.
   auto aboutMenu = obtain<PopupMenu>();
@@ -261,9 +255,9 @@ void Dialog::build() {
   menuBar->setLocalizer(localizer_);
 
   // 17.
-  menuBar_ = addTo(*window_, std::move(menuBar));
-  Box* buttonColumn = addTo(*window_, std::move(column));
-  StatusBar* bar = addTo(*window_, std::move(statusBar));
+  menuBar_ = s::gui::addChild(*window_, std::move(menuBar));
+  Box* buttonColumn = s::gui::addChild(*window_, std::move(column));
+  StatusBar* bar = s::gui::addChild(*window_, std::move(statusBar));
   window_->attachStatusBar(bar);
 
   // 18 - 21.
