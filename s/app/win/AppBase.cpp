@@ -64,8 +64,11 @@ void AppBase::reset() {
   module_.path->clear();
   module_.folder->clear();
   moduleHandle_ = nullptr;
-  image131_.reset();
-  image132_.reset();
+  {
+    s::thread::LockGuard guard(pictureLock_);
+    picture131_ = LazyPicture{};
+    picture132_ = LazyPicture{};
+  }
   iconSet_.reset();
   localizer_.reset();
   // The application-wide skin is never made by this program, so there is none to give back.
@@ -96,8 +99,6 @@ bool AppBase::initialize(const AppSetup& setup) {
   iconSet_ = s::thread::obtain<s::archive::icon::Archive>();
   iconSet_->load(*archive_, kIconGroupId);
   localizer_ = s::lang::createLocalizer(*archive_, u"IDR_XML", kLanguageDocumentId);
-  image131_ = s::image::loadPicture(*archive_, u"IDR_JPG", kBannerId);
-  image132_ = s::image::loadPicture(*archive_, u"IDR_JPG", kTallBannerId);
 
   if (setup.storePath != nullptr) {
     storePath_->setText(setup.storePath);
@@ -147,6 +148,15 @@ void AppBase::readModuleInformation(const char16_t* modulePath) {
 }
 
 bool AppBase::isFreeware() const { return sameText(editionWord_, kEditionFreeware); }
+
+s::image::IImage* AppBase::picture(LazyPicture& slot, std::uint32_t id) const {
+  s::thread::LockGuard guard(pictureLock_);
+  if (!slot.decoded && archive_) {
+    slot.image = s::image::loadPicture(*archive_, u"IDR_JPG", id);
+    slot.decoded = true;
+  }
+  return slot.image.get();
+}
 
 void* AppBase::iconOfSize(std::int32_t size) const {
   return iconSet_ ? iconSet_->icon(size) : nullptr;

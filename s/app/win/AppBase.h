@@ -11,6 +11,7 @@
 #include "s/map/IMappedData.h"
 #include "s/process/commandline/CommandLine.h"
 #include "s/str/strbuffer/StrBuffer.h"
+#include "s/thread/Lock.h"
 
 namespace s::app::win {
 
@@ -77,9 +78,11 @@ class AppBase final : public IAppBase {
   Localizer* localizer() const override { return localizer_.get(); }
   // The program module's handle (HMODULE).
   void* moduleHandle() const { return moduleHandle_; }
-  // Picture 131 (700 x 230) and 132 (230 x 700); null or empty when missing.
-  s::image::IImage* image131() const { return image131_.get(); }
-  s::image::IImage* image132() const { return image132_.get(); }
+  // Picture 131 (700 x 230) and 132 (230 x 700); null or empty when missing. Each is decoded
+  // the first time it is asked for: the tool window shows neither, and decoding both made a
+  // tenth of the program's start-up.
+  s::image::IImage* image131() const { return picture(picture131_, kBannerId); }
+  s::image::IImage* image132() const { return picture(picture132_, kTallBannerId); }
 
   s::map::IMappedData* settingsStore() const override { return store_.get(); }
   void flushStore() override;
@@ -121,8 +124,17 @@ class AppBase final : public IAppBase {
   s::base::Owned<Localizer> localizer_;
   s::gui::drawer::Skinner* skin_ = nullptr;
   s::base::Owned<s::archive::icon::Archive> iconSet_;
-  s::base::Owned<s::image::IImage> image131_;
-  s::base::Owned<s::image::IImage> image132_;
+  // A picture of the resources, decoded on first use.
+  struct LazyPicture {
+    s::base::Owned<s::image::IImage> image;
+    bool decoded = false;
+  };
+  s::image::IImage* picture(LazyPicture& slot, std::uint32_t id) const;
+
+  // Either window's thread may ask first.
+  mutable s::thread::Lock pictureLock_;
+  mutable LazyPicture picture131_;
+  mutable LazyPicture picture132_;
   bool storeFlushed_ = false;
   s::base::Owned<s::map::IMappedData> store_;
   s::base::Owned<s::str::strbuffer::StrBuffer> defaultSkinName_;

@@ -64,6 +64,8 @@ TEST_CASE("app: initialisation reads the module's packs, icons and pictures") {
   CHECK(iconWidth(app->icon64()) == 64);
 
   REQUIRE(app->image131() != nullptr);
+  // Decoded once, on first use.
+  CHECK(app->image131() == app->image131());
   CHECK(app->image131()->width() == 700);
   CHECK(app->image131()->height() == 230);
   REQUIRE(app->image132() != nullptr);
@@ -129,6 +131,7 @@ TEST_CASE("app: release gives everything back and leaves a clean object for the 
   REQUIRE(app->initialize(AppSetup{module.c_str(), area.base()}));
   HICON icon = static_cast<HICON>(app->icon32());
   REQUIRE(icon != nullptr);
+  REQUIRE(app->image131() != nullptr);
   app->flushStore();
   CHECK(app->storeFlushed());
 
@@ -150,6 +153,9 @@ TEST_CASE("app: release gives everything back and leaves a clean object for the 
   // The same object initialises again.
   REQUIRE(app->initialize(AppSetup{module.c_str(), area.base()}));
   CHECK(app->localizer()->packCount() == 27);
+  // A picture decoded by the previous user is decoded again from the new resources.
+  REQUIRE(app->image131() != nullptr);
+  CHECK(app->image131()->width() == 700);
 }
 
 TEST_CASE("app: no other copy of this test program runs") {
