@@ -43,6 +43,33 @@ bool isCopyOfProgram(DWORD processId, const char16_t* programPath) {
              0, programPath, 0, s::str::strbuffer::StrBuffer::kAll);
 }
 
+// The file name at the end of a path (the whole text when it has no folder).
+const char16_t* fileNameOf(const char16_t* path) {
+  const char16_t* name = path;
+  for (const char16_t* c = path; *c != 0; ++c) {
+    if (*c == u'\\' || *c == u'/') name = c + 1;
+  }
+  return name;
+}
+
+bool hasShortNameMark(const char16_t* name) {
+  for (const char16_t* c = name; *c != 0; ++c) {
+    if (*c == u'~') return true;
+  }
+  return false;
+}
+
+// Whether a listed process can be running the program at all. Reading a process's module list
+// is a slow query of that process, so it is made only for processes listed under the program's
+// own file name. A short 8.3 name says nothing about the long one: those are always read.
+bool mayRunProgram(const PROCESSENTRY32W& entry, const char16_t* programPath) {
+  const char16_t* listed = fileNameOf(reinterpret_cast<const char16_t*>(entry.szExeFile));
+  const char16_t* own = fileNameOf(programPath);
+  if (hasShortNameMark(listed) || hasShortNameMark(own)) return true;
+  return s::str::strbuffer::newStr(listed)->regionMatchesIgnoreCase(
+      0, own, 0, s::str::strbuffer::StrBuffer::kAll);
+}
+
 // The top-level windows of one process that match a title text (or, without one, that have a
 // title). A window with an empty title matches a text only when no titled window does.
 struct WindowSearch {
@@ -171,6 +198,7 @@ bool findOtherInstanceByProcessList(const InstanceSearch& search) {
   for (BOOL more = Process32FirstW(processes.get(), &entry); more;
        more = Process32NextW(processes.get(), &entry)) {
     if (entry.th32ProcessID == 0 || entry.th32ProcessID == self) continue;
+    if (!mayRunProgram(entry, search.programPath)) continue;
     if (isCopyOfProgram(entry.th32ProcessID, search.programPath)) {
       return foundInstance(entry.th32ProcessID, search);
     }
