@@ -75,7 +75,13 @@ POINT heldCursorPos() {
 
 bool putCursorAt(POINT at, HWND top) {
   const DWORD start = GetTickCount();
-  // Always one move, even to where the cursor already is, so that the window under it hears.
+  // A move to where the cursor already is moves nothing, and the window under it would hear
+  // nothing: come from beside it.
+  if (samePoint(heldCursorPos(), at)) {
+    const POINT beside{at.x > 0 ? at.x - 1 : at.x + 1, at.y};
+    sendMove(beside);
+    for (int i = 0; i < 100 && !samePoint(heldCursorPos(), beside); ++i) Sleep(5);
+  }
   sendMove(at);
   do {
     if (staysAt(at) && (top == nullptr || topAt(at) == top)) return true;

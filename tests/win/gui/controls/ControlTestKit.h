@@ -8,6 +8,7 @@
 
 #include "s/gui/IComponent.h"
 #include "support/win/GuiObjectCount.h"
+#include "support/win/ThreadCall.h"
 
 // What the control tests share: where a control is on the screen, real mouse input through
 // the system's queue, hit tests, pixels read back from a window, and object counts.
@@ -91,7 +92,13 @@ class Pixels {
     GetClientRect(window, &client);
     width_ = client.right;
     height_ = client.bottom;
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // Painted on the window's own thread, where the update is done when the call returns;
+    // asked from here, the copy below could catch the window erased but not yet painted.
+    const auto repaint = [](void* target) {
+      RedrawWindow(static_cast<HWND>(target), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    };
+    if (!support::runOnThreadOf(window, repaint, window)) repaint(window);
     HDC source = GetDC(window);
     HDC memory = CreateCompatibleDC(source);
     BITMAPINFO info{};
