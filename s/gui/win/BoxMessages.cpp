@@ -1,12 +1,11 @@
 #include <windows.h>
-// shellapi.h needs windows.h before it.
-#include <shellapi.h>
 
 #include "s/gui/Box.h"
 #include "s/gui/drawer/ImageSurface.h"
 #include "s/gui/drawer/win/DcSurface.h"
 #include "s/gui/win/HoverCapture.h"
 #include "s/gui/win/MessageParams.h"
+#include "s/gui/win/Shell.h"
 #include "s/image/BufferedImage.h"
 #include "s/str/strbuffer/StrBuffer.h"
 #include "s/thread/Pool.h"
@@ -126,15 +125,15 @@ bool Box::handleMessage(std::intptr_t* result, std::uint32_t message, std::uintp
       {
         s::thread::LockGuard guard(dropLock_);
         droppedFiles_->clear();
-        const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+        const UINT count = shell::dragQueryFile(drop, 0xFFFFFFFF, nullptr, 0);
         for (UINT i = 0; i < count; ++i) {
           wchar_t path[MAX_PATH + 1] = {};
-          if (DragQueryFileW(drop, i, path, MAX_PATH + 1) == 0) continue;
+          if (shell::dragQueryFile(drop, i, path, MAX_PATH + 1) == 0) continue;
           droppedFiles_->add(s::str::strbuffer::newStr(reinterpret_cast<const char16_t*>(path)));
         }
         fire(kFilesDropped);
       }
-      DragFinish(drop);
+      shell::dragFinish(drop);
       *result = 0;
       return true;
     }

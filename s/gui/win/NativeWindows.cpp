@@ -1,11 +1,10 @@
 #include "s/gui/win/NativeWindows.h"
 
 #include <windows.h>
-// shellapi.h needs windows.h before it.
-#include <shellapi.h>
 
 #include "s/gui/IComponent.h"
 #include "s/gui/win/MessageParams.h"
+#include "s/gui/win/Shell.h"
 #include "s/gui/win/WindowClass.h"
 
 namespace s::gui {
@@ -70,7 +69,7 @@ void NativeWindows::clientOrigin(s::gui::NativeWindow window, std::int32_t* x, s
 }
 
 void NativeWindows::acceptFiles(s::gui::NativeWindow window, bool accept) {
-  DragAcceptFiles(windowOf(window), accept ? TRUE : FALSE);
+  shell::dragAcceptFiles(windowOf(window), accept);
 }
 
 std::uint32_t NativeWindows::systemColour(std::int32_t index) { return GetSysColor(index); }

@@ -1,8 +1,8 @@
 #include "s/gui/win/NotifyIcon.h"
 
-#include <shellapi.h>
-
 #include <cstddef>
+
+#include "s/gui/win/Shell.h"
 
 namespace s::gui::win::notifyicon {
 
@@ -42,7 +42,7 @@ bool send(DWORD action, HWND window, UINT flags, HICON icon, const wchar_t* tip)
   NOTIFYICONDATAW data = dataFor(window, flags);
   data.hIcon = icon;
   copyTip(data, tip);
-  return Shell_NotifyIconW(action, &data) != FALSE;
+  return shell::notifyIcon(action, &data);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
+#include "s/gui/win/Shell.h"
 
 namespace s::gui::dialogs {
 
@@ -14,7 +14,7 @@ void openWithShell(const char16_t* target) {
   info.lpFile = reinterpret_cast<const wchar_t*>(target);
   info.lpParameters = L"";
   info.nShow = SW_SHOW;
-  (void)ShellExecuteExW(&info);
+  (void)s::gui::win::shell::shellExecuteEx(&info);
 }
 
 }  // namespace s::gui::dialogs
