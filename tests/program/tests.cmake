@@ -30,5 +30,11 @@ if(WIN32)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     add_test(NAME program_xp_imports COMMAND "${VEXO_SHARED_DIR}/tools/xp-imports"
              $<TARGET_FILE:VexoOmbrel> $<TARGET_FILE:program_helper>)
+    # shell32 is loaded when a shell function is first needed (s/gui/win/Shell.h); importing it
+    # would make every start pay for it again.
+    add_test(NAME program_imports_no_shell32 COMMAND "${CMAKE_OBJDUMP}" -p $<TARGET_FILE:VexoOmbrel>)
+    set_tests_properties(program_imports_no_shell32 PROPERTIES
+                         FAIL_REGULAR_EXPRESSION "DLL Name: [Ss][Hh][Ee][Ll][Ll]32"
+                         PASS_REGULAR_EXPRESSION "DLL Name: [Uu][Ss][Ee][Rr]32")
   endif()
 endif()
