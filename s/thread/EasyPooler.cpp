@@ -233,6 +233,11 @@ std::uint32_t EasyPooler::takeFree(void** out, std::uint32_t n) {
 }
 
 void EasyPooler::giveBackAll(void* const* objects, std::uint32_t n) {
+  // The pool is full for the rest: they go, outside the lock as in giveBack.
+  for (std::uint32_t i = keepAll(objects, n); i < n; ++i) delete_(objects[i]);
+}
+
+std::uint32_t EasyPooler::keepAll(void* const* objects, std::uint32_t n) {
   ThreadStack* stack = threadStack(false);
   s::col::_array::ArrayP doomed;
   std::uint32_t first = 0;
@@ -244,9 +249,8 @@ void EasyPooler::giveBackAll(void* const* objects, std::uint32_t n) {
       freeList_.appendPointer(objects[first]);
     }
   }
-  // The pool is full: the rest go, outside the lock as in giveBack.
-  for (std::uint32_t i = first; i < n; ++i) delete_(objects[i]);
   deleteAll(doomed);
+  return first;
 }
 
 void EasyPooler::dispose(void** object) {

@@ -55,6 +55,9 @@ class EasyPooler final : public s::base::IObject,
   // gives back objects[0..n) in that order, each kept or deleted as giveBack would.
   std::uint32_t takeFree(void** out, std::uint32_t n);
   void giveBackAll(void* const* objects, std::uint32_t n);
+  // giveBackAll without the deleting: keeps objects[0..k) as giveBackAll would and returns k;
+  // the pool is full for the rest, which the caller deletes as the delete function would.
+  std::uint32_t keepAll(void* const* objects, std::uint32_t n);
   void dispose(void** object) override;
 
   std::uint32_t capacity() const { return capacity_; }

@@ -51,24 +51,26 @@ std::uint32_t PoolerBase::takeFree(void** out, std::uint32_t n) {
 }
 
 void PoolerBase::giveBackAll(void* const* objects, std::uint32_t n) {
-  if (sizeAccounting_) {
-    // Sizes are asked outside the lock, object by object.
-    for (std::uint32_t i = 0; i < n; ++i) giveBack(objects[i]);
-    return;
-  }
-  std::uint32_t first = 0;
-  {
-    LockGuard guard(locker_.lock());
-    for (; first < n && !closed_ && freeList_.count() <= maxFree_; ++first) {
-      resetObject(objects[first]);
-      freeList_.appendPointer(objects[first]);
-    }
-  }
-  // The pool is full: the rest go, outside the lock as in giveBack.
-  for (std::uint32_t i = first; i < n; ++i) {
+  // The pool is full for the rest: they go, outside the lock as in giveBack.
+  for (std::uint32_t i = keepAll(objects, n); i < n; ++i) {
     void* object = objects[i];
     destroyObject(&object);
   }
+}
+
+std::uint32_t PoolerBase::keepAll(void* const* objects, std::uint32_t n) {
+  if (sizeAccounting_) {
+    // Sizes are asked outside the lock, object by object; none is left to the caller.
+    for (std::uint32_t i = 0; i < n; ++i) giveBack(objects[i]);
+    return n;
+  }
+  std::uint32_t first = 0;
+  LockGuard guard(locker_.lock());
+  for (; first < n && !closed_ && freeList_.count() <= maxFree_; ++first) {
+    resetObject(objects[first]);
+    freeList_.appendPointer(objects[first]);
+  }
+  return first;
 }
 
 void PoolerBase::dispose(void** object) {

@@ -41,6 +41,10 @@ class PoolerBase : public s::base::IObject,
   // gives back objects[0..n) in that order, each kept or destroyed as giveBack would.
   std::uint32_t takeFree(void** out, std::uint32_t n);
   void giveBackAll(void* const* objects, std::uint32_t n);
+  // giveBackAll without the destroying: keeps objects[0..k) as giveBackAll would and returns
+  // k; the pool is full for the rest, which the caller destroys as destroyObject would. With
+  // size accounting every object is kept or destroyed by its own size, and k is n.
+  std::uint32_t keepAll(void* const* objects, std::uint32_t n);
 
   std::uint32_t freeCount();
   std::uint32_t totalSize();
