@@ -35,14 +35,8 @@ void AttrFactory::closeAtExit(void* factory) { static_cast<AttrFactory*>(factory
 std::uint32_t AttrFactory::sizeOf(void*) { return sizeof(AttrRecord); }
 
 void* AttrFactory::generate() {
-  void* record = std::calloc(1, sizeof(AttrRecord));
-  if (record == nullptr) throw std::bad_alloc();
-  return record;
-}
-
-void* AttrFactory::generateUnfilled() {
-  void* record = std::malloc(sizeof(AttrRecord));
-  if (record == nullptr) throw std::bad_alloc();
+  void* record = TextArena::ownObject(sizeof(AttrRecord));
+  std::memset(record, 0, sizeof(AttrRecord));
   return record;
 }
 
@@ -51,8 +45,23 @@ void AttrFactory::resetObject(void* object) { freeTexts(static_cast<AttrRecord*>
 void AttrFactory::destroyObject(void** object) {
   if (*object == nullptr) return;
   freeTexts(static_cast<AttrRecord*>(*object));
-  std::free(*object);
+  TextArena::giveBack(*object);
   *object = nullptr;
+}
+
+void AttrFactory::destroyAll(void* const* records, std::uint32_t n) {
+  // A reading's records and their texts were cut one after the other from the same chunks.
+  TextArena::Releaser blocks;
+  for (std::uint32_t i = 0; i < n; ++i) {
+    auto* record = static_cast<AttrRecord*>(records[i]);
+    blocks.add(record->name);
+    blocks.add(record);
+  }
+}
+
+void AttrFactory::giveBackMany(void* const* records, std::uint32_t n) {
+  std::uint32_t kept = keepAll(records, n);
+  if (kept < n) destroyAll(records + kept, n - kept);
 }
 
 AttrRecord* AttrFactory::withBlock(void* taken, std::size_t units, TextArena* arena) {

@@ -10,7 +10,9 @@ namespace s::xml {
 
 // One attribute of an element, or a piece of its text when the name is empty. Both texts live
 // in one text block (name, terminator, value, terminator; see TextArena), a heap block of its
-// own or a piece of a reading's chunk; the value is kept in its escaped (entity) form.
+// own or a piece of a reading's chunk; the value is kept in its escaped (entity) form. The
+// record itself is a block of the same kind: its own, or cut by a reading that found the pool
+// empty.
 struct AttrRecord {
   std::uint32_t nameLength;
   char16_t* name;
@@ -40,9 +42,12 @@ class AttrFactory final : public s::thread::PoolerBase {
                    std::uint32_t valueLength) {
     return fill(take(), name, nameLength, value, valueLength);
   }
-  // A record made for fill, which sets every field: not zeroed.
-  void* generateUnfilled();
-  // Fills a record taken from this pool (by take, takeFree or generateUnfilled) with copies of
+  // Destroys records as destroyObject would, with one count change per run of blocks from the
+  // same chunk.
+  void destroyAll(void* const* records, std::uint32_t n);
+  // giveBackAll with the records the pool cannot keep destroyed by destroyAll.
+  void giveBackMany(void* const* records, std::uint32_t n);
+  // Fills a record taken from this pool (by take or takeFree, or cut by a reading) with copies of
   // the two texts, cut from arena when given.
   AttrRecord* fill(void* taken, const char16_t* name, std::uint32_t nameLength,
                    const char16_t* value, std::uint32_t valueLength, TextArena* arena = nullptr);

@@ -48,7 +48,7 @@ void Attributes::clear() {
   // One entry of the pool's lock for the whole list rather than one per record.
   std::uint32_t count = records_.count();
   if (count == 0) return;
-  AttrFactory::instance().giveBackAll(reinterpret_cast<void* const*>(records_.items()), count);
+  AttrFactory::instance().giveBackMany(reinterpret_cast<void* const*>(records_.items()), count);
   records_.clear();
 }
 

@@ -182,7 +182,8 @@ class Node::Supply {
   Node* takeNode() {
     if (nodes_.count == 0 && !nodes_.dry) refill(nodes_, nodePool_.takeFree(nodes_.items, kBatch));
     if (nodes_.count > 0) return static_cast<Node*>(nodes_.items[--nodes_.count]);
-    return static_cast<Node*>(nodePool_.createNew());
+    // Beyond the pool, a reading's nodes are cut from its chunks rather than made one by one.
+    return ::new (texts_.cut(sizeof(Node))) Node();
   }
 
   // A node this reading will not keep: cleared and used next, as giving it back to its pool
@@ -201,7 +202,7 @@ class Node::Supply {
       refill(records_, recordPool_.takeFree(records_.items, kBatch));
     }
     if (records_.count > 0) return records_.items[--records_.count];
-    return recordPool_.generateUnfilled();
+    return texts_.cut(sizeof(AttrRecord));
   }
 
   AttrFactory& recordPool() { return recordPool_; }
@@ -251,7 +252,7 @@ class Node::RecordBatch {
 
   void flush() {
     texts_.flush();
-    if (count_ > 0) AttrFactory::instance().giveBackAll(items_, count_);
+    if (count_ > 0) AttrFactory::instance().giveBackMany(items_, count_);
     count_ = 0;
   }
 
@@ -314,8 +315,19 @@ void Node::giveBackChildren() {
   // One entry of the pool's lock for all the children rather than one per child.
   std::uint32_t count = children_.count();
   if (count == 0) return;
-  s::thread::poolOf<Node>().giveBackAll(reinterpret_cast<void* const*>(children_.items()), count);
+  std::uint32_t kept =
+      s::thread::poolOf<Node>().keepAll(reinterpret_cast<void* const*>(children_.items()), count);
+  if (kept < count) deleteAll(children_.items() + kept, count - kept);
   children_.clear();
+}
+
+void Node::deleteAll(Node* const* nodes, std::uint32_t n) {
+  TextArena::Releaser blocks;
+  for (std::uint32_t i = 0; i < n; ++i) {
+    Node* node = nodes[i];
+    node->~Node();
+    blocks.add(node);
+  }
 }
 
 void Node::walk(const char16_t*) const {

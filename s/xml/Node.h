@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "s/thread/IPoolable.h"
@@ -21,6 +22,10 @@ class Node final : public IXml, public s::thread::IPoolable {
   ~Node() override;
   Node(const Node&) = delete;
   Node& operator=(const Node&) = delete;
+  // A node is a block that says where it lives (see TextArena): its own, or cut by a reading
+  // that found the pool empty; either is deleted the same way.
+  static void* operator new(std::size_t bytes) { return TextArena::ownObject(bytes); }
+  static void operator delete(void* node) { TextArena::giveBack(node); }
 
   const char16_t* className() const override { return u"s_xml_Node"; }
   s::base::IObject* newInstance() const override;
@@ -131,6 +136,9 @@ class Node final : public IXml, public s::thread::IPoolable {
   void clearOwn();
   // Gives every child back to the node pool, in order, and empties the list.
   void giveBackChildren();
+  // Deletes nodes the pool could not keep, with one count change per run of nodes from the
+  // same chunk.
+  static void deleteAll(Node* const* nodes, std::uint32_t n);
   // Room for at least length + 1 units of name; the old name is not kept.
   void reserveName(std::uint32_t length);
   void serializeInto(StrBuffer& out) const;

@@ -11,7 +11,7 @@ constexpr std::size_t alignedUp(std::size_t bytes) {
   return (bytes + sizeof(void*) - 1) & ~(sizeof(void*) - 1);
 }
 
-void** headerOf(char16_t* text) { return reinterpret_cast<void**>(text) - 1; }
+void** headerOf(void* block) { return static_cast<void**>(block) - 1; }
 
 }  // namespace
 
@@ -22,7 +22,14 @@ char16_t* TextArena::ownBlock(std::size_t units) {
   return reinterpret_cast<char16_t*>(static_cast<unsigned char*>(block) + kHeader);
 }
 
-void TextArena::giveBack(char16_t* text) {
+void* TextArena::ownObject(std::size_t bytes) {
+  void* block = std::malloc(kHeader + bytes);
+  if (block == nullptr) throw std::bad_alloc();
+  *static_cast<void**>(block) = nullptr;
+  return static_cast<unsigned char*>(block) + kHeader;
+}
+
+void TextArena::giveBack(void* text) {
   if (text == nullptr) return;
   void** header = headerOf(text);
   auto* chunk = static_cast<Chunk*>(*header);
@@ -45,13 +52,17 @@ char16_t* TextArena::roomElsewhere(std::size_t units) {
     cut_ = false;
     return ownBlock(units);
   }
+  newChunk();
+  return room(units);
+}
+
+void TextArena::newChunk() {
   closeChunk();
   void* block = std::malloc(kChunkBytes);
   if (block == nullptr) throw std::bad_alloc();
   chunk_ = new (block) Chunk{{kCutting}};
   next_ = static_cast<unsigned char*>(block) + alignedUp(sizeof(Chunk));
   end_ = static_cast<unsigned char*>(block) + kChunkBytes;
-  return room(units);
 }
 
 void TextArena::closeChunk() {

@@ -6,10 +6,11 @@
 
 namespace s::xml {
 
-// Storage for attribute record texts. Every text block starts with a header word: null for a
-// block of its own, otherwise the shared chunk the block was cut from. A reading cuts its
-// records' texts from chunks, so that thousands of records cost a few heap blocks; a chunk goes
-// when the last record cut from it gives its text back, on whatever thread that happens.
+// Storage for what one reading makes: record texts, and the nodes and records beyond what their
+// pools hold. Every block starts with a header word: null for a block of its own, otherwise the
+// shared chunk the block was cut from. A reading cuts from chunks, so that thousands of texts,
+// records and nodes cost a few heap blocks; a chunk goes when the last block cut from it is
+// given back, on whatever thread that happens.
 class TextArena {
   struct Chunk;
 
@@ -37,6 +38,17 @@ class TextArena {
     next_ += (used + kHeader - 1) & ~(kHeader - 1);
     ++cuts_;
   }
+  // A pointer-aligned block of bytes (at most kLargestCut) for an object, kept at once; given
+  // back with giveBack() like a text. Not between room() and commit().
+  void* cut(std::size_t bytes) {
+    std::size_t used = (kHeader + bytes + kHeader - 1) & ~(kHeader - 1);
+    if (used > static_cast<std::size_t>(end_ - next_)) newChunk();
+    *reinterpret_cast<void**>(next_) = chunk_;
+    void* block = next_ + kHeader;
+    next_ += used;
+    ++cuts_;
+    return block;
+  }
 
   // Gives back many texts with one count change per run of texts from the same chunk: a
   // tree's texts go back in the order they were cut, so runs are long.
@@ -47,10 +59,10 @@ class TextArena {
     Releaser(const Releaser&) = delete;
     Releaser& operator=(const Releaser&) = delete;
 
-    // Takes a text made by room() or ownBlock(); null is ignored.
-    void add(char16_t* text) {
+    // Takes a block made by room(), cut(), ownBlock() or ownObject(); null is ignored.
+    void add(void* text) {
       if (text == nullptr) return;
-      auto* chunk = static_cast<Chunk*>(reinterpret_cast<void**>(text)[-1]);
+      auto* chunk = static_cast<Chunk*>(static_cast<void**>(text)[-1]);
       if (chunk != nullptr && chunk == chunk_) {
         ++count_;
         return;
@@ -76,8 +88,10 @@ class TextArena {
 
   // A heap block of its own with room for units units; throws std::bad_alloc.
   static char16_t* ownBlock(std::size_t units);
-  // Gives back a text made by room() or ownBlock(); null is ignored.
-  static void giveBack(char16_t* text);
+  // A heap block of its own for an object of that many bytes; throws std::bad_alloc.
+  static void* ownObject(std::size_t bytes);
+  // Gives back a block made by room(), cut(), ownBlock() or ownObject(); null is ignored.
+  static void giveBack(void* text);
 
  private:
   // Each text starts with the word that tells where it lives; texts start pointer-aligned.
@@ -96,6 +110,8 @@ class TextArena {
 
   // Room from a new chunk, or a block of its own for a large text.
   char16_t* roomElsewhere(std::size_t units);
+  // Closes the current chunk and starts cutting a new one.
+  void newChunk();
   void closeChunk();
   // Counts n texts of the chunk as given back, freeing it when none is left.
   static void dropUsers(Chunk* chunk, std::int32_t n);
