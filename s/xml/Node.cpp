@@ -208,6 +208,30 @@ class Node::Supply {
   AttrFactory& recordPool() { return recordPool_; }
   TextArena& texts() { return texts_; }
 
+  // The children of one element while it is read. They wait on the reading's stack, above
+  // those of the elements around it, and join the element's list at once when it ends (on
+  // every path out), so that each list is made once at its final size instead of grown.
+  class Children {
+   public:
+    Children(Supply& supply, Node& parent)
+        : stack_(supply.openChildren_), parent_(parent), first_(stack_.count()) {}
+    ~Children() {
+      std::uint32_t n = stack_.count() - first_;
+      if (n == 0) return;
+      parent_.children_.appendAll(stack_.items() + first_, n);
+      stack_.truncate(first_);
+    }
+    Children(const Children&) = delete;
+    Children& operator=(const Children&) = delete;
+
+    void add(Node* node) { stack_.append(node); }
+
+   private:
+    PointerList<Node, 0>& stack_;
+    Node& parent_;
+    std::uint32_t first_;
+  };
+
  private:
   static constexpr std::uint32_t kBatch = 64;
   struct Batch {
@@ -225,6 +249,7 @@ class Node::Supply {
   AttrFactory& recordPool_;
   Batch nodes_;
   Batch records_;
+  PointerList<Node, 0> openChildren_;
   // Declared last, so closed first: it only lets go of its hold on the last chunk.
   TextArena texts_;
 };
@@ -404,6 +429,7 @@ const Unit* Node::parseElement(const Unit* at, const Unit* end, std::uint32_t de
   at = skipBlanks(at + 1, end);
   if (at != end && *at != u'<') at = keepText(at, end, supply);
   // A "<" that ends the document opens a child too, one that stays unnamed.
+  Supply::Children children(supply, *this);
   while (at != end && *at == u'<' && (at + 1 == end || at[1] != u'/')) {
     if (depth + 1 >= kMaxDepth) return end;
     s::base::Owned<Node> node(supply.takeNode());
@@ -411,8 +437,7 @@ const Unit* Node::parseElement(const Unit* at, const Unit* end, std::uint32_t de
     if (node->isComment()) {
       supply.giveBackNode(node.detach());
     } else {
-      if (children_.capacity() == 0) children_.reserveExact(kFirstChildCapacity);
-      children_.append(node.detach());
+      children.add(node.detach());
     }
     at = skipBlanks(at, end);
     if (at != end && *at != u'<') at = keepText(at, end, supply);

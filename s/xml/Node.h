@@ -145,9 +145,6 @@ class Node final : public IXml, public s::thread::IPoolable {
 
   PointerList<Node, 0> children_;
   Attributes attributes_;
-  // A child list is first given room for this many entries rather than the general first step,
-  // so that the many small elements stay small.
-  static constexpr std::uint32_t kFirstChildCapacity = 8;
   static constexpr std::uint32_t kKeptNameCapacity = 32;
   static constexpr std::uint32_t kKeptChildCapacity = 64;
   // Names up to this many units (with the terminator) live in the node itself.

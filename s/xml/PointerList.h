@@ -41,6 +41,12 @@ class PointerList : private InlineSlots<T, Inline> {
     }
     items_[count_++] = item;
   }
+  // Appends n entries, growing to exactly the room they need.
+  void appendAll(T* const* items, std::uint32_t n) {
+    reserveExact(count_ + n);
+    std::memcpy(items_ + count_, items, n * sizeof(T*));
+    count_ += n;
+  }
   // Room for n entries without growing.
   void reserveExact(std::uint32_t n) {
     if (n <= capacity_) return;
@@ -62,6 +68,8 @@ class PointerList : private InlineSlots<T, Inline> {
   }
   // Forgets the entries; the storage stays.
   void clear() { count_ = 0; }
+  // Forgets the entries from index count on.
+  void truncate(std::uint32_t count) { count_ = count; }
   // Forgets the entries and goes back to the inline room.
   void freeStorage() {
     if (items_ != this->inlineSlots()) std::free(items_);
