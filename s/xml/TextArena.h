@@ -101,9 +101,11 @@ class TextArena {
   };
   // Held on a chunk while it is being cut, so that texts given back meanwhile never free it.
   static constexpr std::int32_t kCutting = 1 << 30;
-  // Chunks are small blocks: the heap serves them from its lists of small blocks without
-  // tidying up first, as it does for large requests, and a record kept alone keeps little.
-  static constexpr std::size_t kChunkBytes = 1000;
+  // Below a page. A node or record that its pool keeps keeps its chunk too, so bigger chunks
+  // would let a pool of scattered survivors hold much more; a kept run of neighbours (what a
+  // tree's release leaves) holds about what it would hold in blocks of its own. Chunks of 16 KB
+  // read the pack's texts about 5% faster than these; chunks of 1 KB, 10% slower.
+  static constexpr std::size_t kChunkBytes = 4000;
   // A text bigger than this gets a block of its own rather than waste a chunk's tail or keep
   // a chunk alive for a long time.
   static constexpr std::size_t kLargestCut = 512;
