@@ -125,3 +125,43 @@ TEST_CASE("the size-aware pool's batches keep its limits and its total") {
   CHECK(sized.totalSize() == 0);
   sized.giveBack(out[0]);
 }
+
+TEST_CASE("keepAll keeps what giveBackAll keeps and leaves the rest to the caller untouched") {
+  gTally = Tally();
+  s::thread::EasyPooler pool(3, createInt, deleteInt, resetInt);
+  std::vector<void*> objects;
+  for (int i = 0; i < 5; ++i) objects.push_back(pool.take());
+  *static_cast<int*>(objects[4]) = 44;
+  pool.giveBack(objects[0]);
+  CHECK(pool.keepAll(objects.data() + 1, 4) == 2);
+  CHECK(pool.freeCount() == 3);
+  CHECK(gTally.reset == 3);
+  CHECK(gTally.deleted == 0);
+  // Not reset either: the caller deletes it as it sees fit.
+  CHECK(*static_cast<int*>(objects[4]) == 44);
+  CHECK(pool.take() == objects[2]);
+  deleteInt(objects[3]);
+  deleteInt(objects[4]);
+  CHECK(pool.keepAll(objects.data() + 2, 1) == 1);
+
+  SizedFactory plain(false);
+  std::vector<void*> blocks;
+  for (int i = 0; i < 1003; ++i) blocks.push_back(plain.take());
+  CHECK(plain.keepAll(blocks.data(), 1003) == 1001);
+  CHECK(plain.destroyed == 0);
+  CHECK(plain.freeCount() == 1001);
+  void* rest[2] = {blocks[1001], blocks[1002]};
+  for (void* block : rest) delete static_cast<std::uint32_t*>(block);
+
+  // With size accounting each block is decided by its own size: nothing is left over.
+  SizedFactory sized(true);
+  auto* big = static_cast<std::uint32_t*>(sized.take());
+  auto* small = static_cast<std::uint32_t*>(sized.take());
+  *big = 2000;
+  *small = 100;
+  void* both[2] = {big, small};
+  CHECK(sized.keepAll(both, 2) == 2);
+  CHECK(sized.destroyed == 1);
+  CHECK(sized.freeCount() == 1);
+  CHECK(sized.totalSize() == 100);
+}
