@@ -62,6 +62,15 @@ class TextArena {
     // Takes a block made by room(), cut(), ownBlock() or ownObject(); null is ignored.
     void add(void* text) {
       if (text == nullptr) return;
+      // A block that lies inside the current chunk was cut from it (the chunk lives while this
+      // holds counts of it), so its header need not be read: a tree's texts are not touched
+      // otherwise while it goes back, and reading each one's header would wait on memory.
+      auto at = reinterpret_cast<std::uintptr_t>(text);
+      auto start = reinterpret_cast<std::uintptr_t>(chunk_);
+      if (chunk_ != nullptr && at > start && at < start + kChunkBytes) {
+        ++count_;
+        return;
+      }
       auto* chunk = static_cast<Chunk*>(static_cast<void**>(text)[-1]);
       if (chunk != nullptr && chunk == chunk_) {
         ++count_;
