@@ -183,6 +183,7 @@ class Node::Supply {
     if (nodes_.count == 0 && !nodes_.dry) refill(nodes_, nodePool_.takeFree(nodes_.items, kBatch));
     if (nodes_.count > 0) return static_cast<Node*>(nodes_.items[--nodes_.count]);
     // Beyond the pool, a reading's nodes are cut from its chunks rather than made one by one.
+    static_assert(alignof(Node) <= alignof(void*), "chunks hand out pointer-aligned blocks");
     return ::new (texts_.cut(sizeof(Node))) Node();
   }
 
@@ -202,6 +203,7 @@ class Node::Supply {
       refill(records_, recordPool_.takeFree(records_.items, kBatch));
     }
     if (records_.count > 0) return records_.items[--records_.count];
+    static_assert(alignof(AttrRecord) <= alignof(void*), "chunks hand out pointer-aligned blocks");
     return texts_.cut(sizeof(AttrRecord));
   }
 
