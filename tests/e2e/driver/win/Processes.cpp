@@ -1,5 +1,7 @@
 #include "Processes.h"
 
+#include <utility>
+
 #include "Windows.h"
 
 namespace e2e {
@@ -69,15 +71,58 @@ bool Process::running() const {
   return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-bool waitForExit(DWORD pid, DWORD timeoutMs, DWORD* exitCode, std::string* error) {
-  HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+namespace {
+
+constexpr DWORD kWaitAccess = SYNCHRONIZE | PROCESS_QUERY_INFORMATION;
+
+// The handles holdProcess took, closed when the driver ends.
+class HeldProcesses {
+ public:
+  ~HeldProcesses() {
+    for (const auto& held : handles_) CloseHandle(held.second);
+  }
+  void hold(DWORD pid) {
+    if (find(pid) != nullptr) return;
+    HANDLE process = OpenProcess(kWaitAccess, FALSE, pid);
+    if (process != nullptr) handles_.emplace_back(pid, process);
+  }
+  HANDLE find(DWORD pid) const {
+    for (const auto& held : handles_) {
+      if (held.first == pid) return held.second;
+    }
+    return nullptr;
+  }
+
+ private:
+  std::vector<std::pair<DWORD, HANDLE>> handles_;
+};
+
+HeldProcesses& heldProcesses() {
+  static HeldProcesses held;
+  return held;
+}
+
+}  // namespace
+
+void holdProcess(DWORD pid) {
+  if (pid != 0) heldProcesses().hold(pid);
+}
+
+bool waitForExit(DWORD pid, DWORD timeoutMs, DWORD* exitCode, bool* codeKnown,
+                 std::string* error) {
+  *codeKnown = false;
+  HANDLE held = heldProcesses().find(pid);
+  HANDLE process = held != nullptr ? held : OpenProcess(kWaitAccess, FALSE, pid);
   if (process == nullptr) {
-    *error = "no process " + std::to_string(pid) + " (gone already?)";
+    if (GetLastError() == ERROR_INVALID_PARAMETER) return true;
+    *error = "cannot wait for process " + std::to_string(pid) + " (error " +
+             std::to_string(GetLastError()) + ")";
     return false;
   }
   DWORD waited = WaitForSingleObject(process, timeoutMs);
-  bool ended = waited == WAIT_OBJECT_0 && GetExitCodeProcess(process, exitCode);
-  CloseHandle(process);
+  bool ended = waited == WAIT_OBJECT_0;
+  *codeKnown = ended && GetExitCodeProcess(process, exitCode);
+  if (held == nullptr) CloseHandle(process);
   if (!ended) *error = "process " + std::to_string(pid) + " still runs";
   return ended;
 }

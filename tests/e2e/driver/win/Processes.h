@@ -32,8 +32,14 @@ class Process {
   PROCESS_INFORMATION info_{};
 };
 
-// Waits for a process to end; exitCode is its code.
-bool waitForExit(DWORD pid, DWORD timeoutMs, DWORD* exitCode, std::string* error);
+// Keeps a handle to a running process for the rest of this driver run, so that its end and exit
+// code can still be read after it has gone (a process that ended is gone with its last handle).
+void holdProcess(DWORD pid);
+
+// Waits for a process to end; exitCode is its code. A process neither held nor found any more
+// has ended too, but its code is lost: then codeKnown is false.
+bool waitForExit(DWORD pid, DWORD timeoutMs, DWORD* exitCode, bool* codeKnown,
+                 std::string* error);
 bool killProcess(DWORD pid);
 
 // The first visible top-level window of a process (of a class, when one is given).

@@ -1,6 +1,7 @@
 #include "Steps.h"
 
 #include "../Text.h"
+#include "Processes.h"
 #include "Windows.h"
 
 namespace e2e {
@@ -130,6 +131,13 @@ int stepProcess(const Step& step, Context& context, DWORD* pid, std::string* err
 }
 
 int runStep(const Step& step, Context& context, std::string* error) {
+  // A process a step names may end by that step (a pressed box, a close): a later step of the
+  // same run can still read how it ended.
+  std::int64_t named = 0;
+  std::string ignored;
+  if (step.has("pid") && step.integer("pid", 0, &named, &ignored) && named > 0) {
+    holdProcess(static_cast<DWORD>(named));
+  }
   bool known = false;
   int outcome = windowStep(step, context, error, &known);
   if (!known) outcome = menuStep(step, context, error, &known);

@@ -199,6 +199,8 @@ int start(const Step& step, Context& context, std::string* error) {
   if (step.has("args") && !step.text("args", &arguments, error)) return kUsage;
   Process process;
   if (!process.start(windowsPath(exe), wide(arguments), error)) return kFailed;
+  // Held while the process certainly exists, so that this run can wait for its end later.
+  holdProcess(process.pid());
   context.pid = process.pid();
   context.window = nullptr;
   say("pid=" + std::to_string(process.pid()));
@@ -215,7 +217,15 @@ int waitExit(const Step& step, Context& context, std::string* error) {
   int named = stepProcess(step, context, &pid, error);
   if (named != kOk) return named;
   DWORD code = 0;
-  if (!waitForExit(pid, timeout, &code, error)) return kFailed;
+  bool codeKnown = false;
+  if (!waitForExit(pid, timeout, &code, &codeKnown, error)) return kFailed;
+  if (!codeKnown) {
+    say("exit-code=unknown");
+    if (wanted < 0) return kOk;
+    *error = "the program ended before its exit code could be read (wait for it in the same "
+             "driver run as the step that ends it)";
+    return kFailed;
+  }
   say("exit-code=" + std::to_string(code));
   if (wanted >= 0 && code != static_cast<DWORD>(wanted)) {
     *error = "the program ended with " + std::to_string(code) + ", not " + std::to_string(wanted);

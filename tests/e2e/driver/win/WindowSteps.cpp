@@ -269,6 +269,8 @@ int close(const Step& step, Context& context, DWORD timeout, std::string* error)
   int found = findTop(step, context, timeout, &top, error);
   if (found != kOk) return found;
   DWORD pid = e2e::processOf(top);
+  // Before the close, which may end the process at once.
+  holdProcess(pid);
   PostMessageW(top, WM_CLOSE, 0, 0);
   const std::string* wait = step.raw("wait");
   if (wait == nullptr || *wait == "0") {
@@ -276,8 +278,9 @@ int close(const Step& step, Context& context, DWORD timeout, std::string* error)
     return kOk;
   }
   DWORD code = 0;
-  if (!waitForExit(pid, timeout, &code, error)) return kFailed;
-  say("closed exit-code=" + std::to_string(code));
+  bool codeKnown = false;
+  if (!waitForExit(pid, timeout, &code, &codeKnown, error)) return kFailed;
+  say("closed exit-code=" + (codeKnown ? std::to_string(code) : std::string("unknown")));
   return kOk;
 }
 
