@@ -108,8 +108,7 @@ void holdProcess(DWORD pid) {
   if (pid != 0) heldProcesses().hold(pid);
 }
 
-bool waitForExit(DWORD pid, DWORD timeoutMs, DWORD* exitCode, bool* codeKnown,
-                 std::string* error) {
+bool waitForExit(DWORD pid, DWORD timeoutMs, DWORD* exitCode, bool* codeKnown, std::string* error) {
   *codeKnown = false;
   HANDLE held = heldProcesses().find(pid);
   HANDLE process = held != nullptr ? held : OpenProcess(kWaitAccess, FALSE, pid);

@@ -38,8 +38,7 @@ void holdProcess(DWORD pid);
 
 // Waits for a process to end; exitCode is its code. A process neither held nor found any more
 // has ended too, but its code is lost: then codeKnown is false.
-bool waitForExit(DWORD pid, DWORD timeoutMs, DWORD* exitCode, bool* codeKnown,
-                 std::string* error);
+bool waitForExit(DWORD pid, DWORD timeoutMs, DWORD* exitCode, bool* codeKnown, std::string* error);
 bool killProcess(DWORD pid);
 
 // The first visible top-level window of a process (of a class, when one is given).

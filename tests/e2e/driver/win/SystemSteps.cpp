@@ -222,8 +222,9 @@ int waitExit(const Step& step, Context& context, std::string* error) {
   if (!codeKnown) {
     say("exit-code=unknown");
     if (wanted < 0) return kOk;
-    *error = "the program ended before its exit code could be read (wait for it in the same "
-             "driver run as the step that ends it)";
+    *error =
+        "the program ended before its exit code could be read (wait for it in the same "
+        "driver run as the step that ends it)";
     return kFailed;
   }
   say("exit-code=" + std::to_string(code));
