@@ -13,9 +13,8 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "make-images: installing ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  source "$(dirname "$0")/apt-lib.sh"
+  apt_install "${missing[@]}"
 fi
 
 # Debian's own interpreter: the apt modules are not visible to other pythons on PATH.

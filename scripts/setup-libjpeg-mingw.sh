@@ -18,7 +18,8 @@ src_list=/etc/apt/sources.list.d/debian-src.sources
 if ! grep -qs '^Types: deb-src' /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null; then
   echo "setup-libjpeg-mingw: adding source entries ($src_list)"
   sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources >"$src_list"
-  apt-get update -qq
+  source scripts/apt-lib.sh
+  apt_update || true
 fi
 
 src_root="$repo/build/deps/src"

@@ -20,12 +20,11 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
   fi
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  source "$(dirname "$0")/apt-lib.sh"
+  apt_install "${missing[@]}"
 fi
 
 bash "$(dirname "$0")/enable-i386.sh"
