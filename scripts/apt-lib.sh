@@ -5,13 +5,13 @@
 
 apt_update() {
   local attempt out
-  for attempt in 1 2 3 4; do
+  for attempt in 1 2 3; do
     # apt-get update exits 0 even when some lists failed; only its "E:" lines tell.
     if out="$(apt-get update -qq 2>&1)" && ! grep -q '^E:' <<<"$out"; then
       return 0
     fi
     grep '^E:' <<<"$out" | head -3 >&2
-    echo "apt: package lists not all fetched (attempt $attempt of 4), again in $((attempt * 15)) s" >&2
+    echo "apt: package lists not all fetched (attempt $attempt of 3), again in $((attempt * 15)) s" >&2
     sleep $((attempt * 15))
   done
   echo "apt: package lists still incomplete, installing from what was fetched" >&2
@@ -22,6 +22,8 @@ apt_install() {
   local attempt codename
   export DEBIAN_FRONTEND=noninteractive
   codename="$(. /etc/os-release && echo "${VERSION_CODENAME:-}")"
+  # A set-up stopped in the middle of an install leaves dpkg unable to install anything else.
+  dpkg --configure -a >/dev/null 2>&1 || true
   for attempt in 1 2 3; do
     apt_update || true
     apt-get install -y -qq --no-install-recommends "$@" >/dev/null && return 0
