@@ -145,16 +145,55 @@ std::uint32_t unitsBetween(const Unit* from, const Unit* to) {
   return static_cast<std::uint32_t>(to - from);
 }
 
-// Past every "<?...?>" (the XML declaration, processing instructions) that comes next; `at`
-// itself when the next "<" opens anything else. One that never ends ends the document.
+// Past a "<!DOCTYPE" whose "!" is at `bang`: its internal subset, in brackets, and its quoted
+// identifiers may hold ">". One that never ends ends the document.
+template <class Unit>
+const Unit* skipDoctype(const Unit* bang, const Unit* end) {
+  char16_t quote = 0;
+  std::uint32_t brackets = 0;
+  for (const Unit* at = bang; at != end; ++at) {
+    const char16_t unit = *at;
+    if (quote != 0) {
+      if (unit == quote) quote = 0;
+    } else if (unit == u'"' || unit == u'\'') {
+      quote = unit;
+    } else if (unit == u'[') {
+      ++brackets;
+    } else if (unit == u']' && brackets > 0) {
+      --brackets;
+    } else if (unit == u'>' && brackets == 0) {
+      return at + 1;
+    }
+  }
+  return end;
+}
+
+template <class Unit>
+bool opensDoctype(const Unit* bang, const Unit* end) {
+  static const char kDoctype[] = "!DOCTYPE";
+  if (end - bang < 9) return false;
+  for (int i = 0; i < 8; ++i) {
+    if (bang[i] != static_cast<Unit>(kDoctype[i])) return false;
+  }
+  return isXmlBlank(bang[8]) || bang[8] == u'[' || bang[8] == u'>';
+}
+
+// Past every "<?...?>" (the XML declaration, processing instructions) and "<!DOCTYPE ...>" that
+// comes next, since a comment's rule would read a document type as a comment that swallows the
+// whole file; `at` itself when the next "<" opens anything else. One that never ends ends the
+// document.
 template <class Unit>
 const Unit* skipDeclarations(const Unit* at, const Unit* end) {
   for (;;) {
     const Unit* open = findUnit(at, end, u'<');
     if (open == end) return at;
-    const Unit* question = skipBlanks(open + 1, end);
-    if (question == end || *question != u'?') return at;
-    const Unit* close = question + 1;
+    const Unit* mark = skipBlanks(open + 1, end);
+    if (mark != end && opensDoctype(mark, end)) {
+      at = skipDoctype(mark, end);
+      continue;
+    }
+    if (mark == end || *mark != u'?') return at;
+    const Unit* close = mark + 1;
     while (end - close >= 2 && !(close[0] == u'?' && close[1] == u'>')) ++close;
     if (end - close < 2) return end;
     at = close + 2;

@@ -95,6 +95,10 @@ TEST_CASE("a leading declaration and leading comments are skipped before the roo
       u"\xFEFF<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<!-- one -->\n"
       u"<!----><?xml-stylesheet href=\"a.css\"?>\n",
       u"<? odd ?><!-- - -> -->",
+      u"<!DOCTYPE root>\n",
+      u"<?xml version=\"1.0\"?>\n<!-- c -->\n<!DOCTYPE root SYSTEM \"a>b.dtd\" [\n"
+      u"  <!ENTITY e 'x]>'>\n  <!ELEMENT root ANY>\n]>\n<!-- d -->",
+      u"<!DOCTYPE[]><!DOCTYPE>",
   };
   for (const std::u16string& prolog : prologs) {
     CAPTURE(prolog.size());
@@ -107,7 +111,8 @@ TEST_CASE("a leading declaration and leading comments are skipped before the roo
   // A declaration or a comment that never ends leaves no root; neither does a document that is
   // only a prolog.
   for (const char16_t* doc :
-       {u"<?xml version=\"1.0\" <root/>", u"<!-- <root/>", u"<?xml version=\"1.0\"?><!-- c -->"}) {
+       {u"<?xml version=\"1.0\" <root/>", u"<!-- <root/>", u"<?xml version=\"1.0\"?><!-- c -->",
+        u"<!DOCTYPE root [ <root/>", u"<!DOCTYPE root \"> <root/>"}) {
     auto node = newNode();
     CHECK(*node->parse(doc) == 0);
     CHECK(node->nameLength() == 0);

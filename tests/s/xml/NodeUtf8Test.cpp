@@ -69,6 +69,8 @@ TEST_CASE("reading UTF-8 bytes records what reading the decoded text records") {
       "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- \xC3\xA9 -->\n<a>\xC3\xA9</a>",
       "<!\xF0\x9F\x98\x80-->\n<?\xE6\x93?><a/>",
       "<?xml \xC3",
+      "<!DOCTYPE a [<!ENTITY \xC3\xA9 \"]>\">]>\n<a>\xC3\xA9</a>",
+      "<!DOCTYPE \xE6\x93",
       // Layout of every blank kind, shorter and longer than a block, before text and tags.
       "<a>\n\t\r                \t<b/>\r\n\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\tx<c/>" + long_ascii +
           "</a>",
