@@ -122,7 +122,9 @@ TEST_CASE("Venetian and Romanian texts get the letters old fonts have only befor
     CHECK(std::u16string(s::lang::textOf(*localizer, 1012000)) ==
           (c.older ? u"Opera\u0163ie reu\u015Fit\u0103!\r\nReporni\u0163i computerul acum."
                    : u"Opera\u021Bie reu\u0219it\u0103!\r\nReporni\u021Bi computerul acum."));
+    REQUIRE(localizer->current() != nullptr);
     const LangPack& romanian = *localizer->current();
+    REQUIRE(std::u16string(romanian.engName().text()) == u"Romanian");
     std::uint32_t commaBelow = 0;
     for (std::uint32_t i = 0; i < romanian.textCount(); ++i) {
       const std::u16string text = romanian.textAt(i).text();
