@@ -13,9 +13,10 @@ using s::reg::NtStatus;
 using s::reg::win::RegDir;
 using s::str::strbuffer::StrBuffer;
 
-// Our keys open for full access, which only an administrator has on the machine's keys.
-constexpr const char16_t* kNeedsAdministrator =
-    u"unknown (the key cannot be opened: run as an administrator)";
+// The report opens the machine's keys for reading only, which every user may do on a stock
+// system; a key that refuses even that has had its access list narrowed.
+constexpr const char16_t* kNotReadable =
+    u"unknown (the key cannot be read: run as an administrator)";
 
 // A value of a machine key as far as we may read it.
 struct Lookup {
@@ -29,7 +30,8 @@ struct Lookup {
 
 Lookup lookUp(const char16_t* path, const char16_t* name) {
   Lookup found;
-  found.readable = found.key->open(s::reg::kHkeyLocalMachine, path) != NtStatus::kAccessDenied;
+  found.readable =
+      found.key->openForReading(s::reg::kHkeyLocalMachine, path) != NtStatus::kAccessDenied;
   found.present = found.key->isOpen() && found.key->queryValue(name, &found.type, &found.size, -1);
   return found;
 }
@@ -37,7 +39,7 @@ Lookup lookUp(const char16_t* path, const char16_t* name) {
 void appendSharedSection(StrBuffer& line) {
   Lookup windows = lookUp(kSubSystemsPath, kWindowsValue);
   if (!windows.readable) {
-    line.appendText(kNeedsAdministrator);
+    line.appendText(kNotReadable);
     return;
   }
   if (!windows.present ||
@@ -65,7 +67,7 @@ void appendSharedSection(StrBuffer& line) {
 void appendSessionViewSize(StrBuffer& line) {
   Lookup svs = lookUp(kMemoryManagementPath, kSessionViewSizeValue);
   if (!svs.readable) {
-    line.appendText(kNeedsAdministrator);
+    line.appendText(kNotReadable);
   } else if (!svs.present) {
     line.appendInt32(kDefaultSessionViewSize).appendText(u" (not set: the system's default)");
   } else if (svs.size != 4) {

@@ -39,6 +39,9 @@ constexpr std::uint32_t kKeyQueryValue = 0x0001;
 constexpr std::uint32_t kKeyEnumerateSubKeys = 0x0008;
 constexpr std::uint32_t kKeyNotify = 0x0010;
 constexpr std::uint32_t kReadControl = 0x00020000;
+// KEY_READ: what a user without administrator rights holds on the machine's keys.
+constexpr std::uint32_t kKeyRead =
+    kReadControl | kKeyQueryValue | kKeyEnumerateSubKeys | kKeyNotify;
 // The access bits that change a key or its values.
 constexpr std::uint32_t kKeyWriteBits =
     0x0002 | 0x0004 | 0x0020 | 0x00010000 | 0x00040000 | 0x00080000 | 0x40000000 | 0x10000000;

@@ -88,6 +88,7 @@ void RegDir::release() { s::thread::giveBackToPool(this); }
 
 void RegDir::reset() {
   close();
+  access_ = kKeyAllAccess;
   setRoot(kHkeyLocalMachine);
   path_->clear();
   fullName_->clear();
@@ -156,7 +157,9 @@ void RegDir::buildNames() {
   attributes_.securityQualityOfService = nullptr;
 }
 
-NtStatus RegDir::setPathAndOpen(const char16_t* path) {
+NtStatus RegDir::setPathAndOpen(const char16_t* path) { return openPath(path, kKeyAllAccess); }
+
+NtStatus RegDir::openPath(const char16_t* path, std::uint32_t access) {
   // The path may be this key's own text, so copy it before touching ours.
   Owned<StrBuffer> copy = newStr(path != nullptr ? path : u"");
   while (!copy->isEmpty() && copy->charAt(copy->length() - 1) == u'\\') {
@@ -165,6 +168,7 @@ NtStatus RegDir::setPathAndOpen(const char16_t* path) {
   path_->setStr(*copy);
   buildNames();
   close();
+  access_ = access;
   return ensureOpen();
 }
 
@@ -173,11 +177,16 @@ NtStatus RegDir::open(std::uint32_t root, const char16_t* path) {
   return setPathAndOpen(path);
 }
 
+NtStatus RegDir::openForReading(std::uint32_t root, const char16_t* path) {
+  setRoot(root);
+  return openPath(path, kKeyRead);
+}
+
 NtStatus RegDir::ensureOpen() {
   if (handle_ != nullptr) return NtStatus::kSuccess;
   if (!nativeReady_) return NtStatus::kNativeLayerMissing;
   if (attributes_.objectName == nullptr) return NtStatus::kObjectNameInvalid;
-  NtStatus status = table().openKey(&handle_, kKeyAllAccess, &attributes_);
+  NtStatus status = table().openKey(&handle_, access_, &attributes_);
   if (!ntSuccess(status)) handle_ = nullptr;
   return status;
 }
@@ -248,10 +257,14 @@ NtStatus RegDir::create() {
 
 NtStatus RegDir::ensureCreated() {
   if (handle_ != nullptr) return NtStatus::kSuccess;
+  // Creating would open the key for writing, which a key opened for reading never is.
+  if (readOnly()) return NtStatus::kAccessDenied;
   return create();
 }
 
 NtStatus RegDir::deleteTree(bool deleteSelf) {
+  // The sub-keys open with full access of their own, so the refusal must be ours.
+  if (readOnly()) return NtStatus::kAccessDenied;
   NtStatus status = ensureOpen();
   if (!ntSuccess(status)) return status;
   NtStatus firstFailure = NtStatus::kSuccess;
@@ -269,6 +282,7 @@ NtStatus RegDir::deleteTree(bool deleteSelf) {
 }
 
 NtStatus RegDir::rename(const char16_t* newName) {
+  if (readOnly()) return NtStatus::kAccessDenied;
   NtStatus status = ensureOpen();
   if (!ntSuccess(status)) return status;
   NtUnicodeString counted{};

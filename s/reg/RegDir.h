@@ -10,8 +10,9 @@
 namespace s::reg::win {
 
 // A registry key on the native registry interface, addressed by its native object name and
-// opened with full access. Built on the process's native layer (ntdll on Windows, the in-memory
-// registry on the host), so the same code runs in both builds.
+// opened with full access (or, by openForReading, for reading only). Built on the process's native
+// layer (ntdll on Windows, the in-memory registry on the host), so the same code runs in both
+// builds.
 class RegDir final : public IRegDir, public s::thread::IPoolable {
  public:
   static constexpr std::uint32_t kExpansionUnits = 520;
@@ -42,6 +43,10 @@ class RegDir final : public IRegDir, public s::thread::IPoolable {
   s::base::Owned<StrBuffer> name() const override;
   NtStatus openByName(const char16_t* fullName) override;
   [[nodiscard]] NtStatus open(std::uint32_t root, const char16_t* path) override;
+  // As open, asking only for the rights to read, so that a key a user may read but not write
+  // opens. Writes through it are refused (a missing key is not created) until the next open;
+  // its parent and sub-keys open with full access as usual.
+  [[nodiscard]] NtStatus openForReading(std::uint32_t root, const char16_t* path);
   void close() override;
   bool isOpen() const override { return handle_ != nullptr; }
   bool reopen() override;
@@ -98,6 +103,8 @@ class RegDir final : public IRegDir, public s::thread::IPoolable {
  private:
   // Opens with the stored attributes when not open; the status of that open (0 when open).
   NtStatus ensureOpen();
+  NtStatus openPath(const char16_t* path, std::uint32_t access);
+  bool readOnly() const { return (access_ & kKeyWriteBits) == 0; }
   // Creates a closed key before a write; the status that stops the write.
   NtStatus ensureCreated();
   NtStatus createLevel(std::uint32_t depth);
@@ -112,6 +119,8 @@ class RegDir final : public IRegDir, public s::thread::IPoolable {
   ArrayU08 expansionBuffer_;
   NtUnicodeString valueName_{};
   NtHandle handle_ = nullptr;
+  // What the handle is asked for at each open.
+  std::uint32_t access_ = kKeyAllAccess;
   bool nativeReady_ = false;
   std::uint32_t root_ = kHkeyLocalMachine;
   s::base::Owned<StrBuffer> rootName_;

@@ -340,6 +340,25 @@ TEST_CASE("a read-only key gives the write-failed code and changes nothing") {
   }
 }
 
+TEST_CASE("status on read-only keys prints their values, as a user without rights reads them") {
+  Scene scene;
+  REQUIRE(runProbe(L"/apply").code == 0);
+  Snapshot applied = Snapshot::take();
+  vexo_test::ReadOnlyKey subSystems(HKEY_LOCAL_MACHINE, kSubSystemsW);
+  vexo_test::ReadOnlyKey memory(HKEY_LOCAL_MACHINE, kMemoryW);
+  REQUIRE(subSystems.applied());
+  REQUIRE(memory.applied());
+  ProbeRun status = runProbe(L"/status");
+  CHECK(status.code == 0);
+  CHECK(status.text ==
+        u"SharedSection: 1024,9216,512 (desktop heap 9216)\r\n"
+        u"SessionViewSize: 96\r\n"
+        u"Kept SessionViewSize: 48\r\n"
+        u"Kept desktop heap: 3072\r\n"
+        u"Change in force: yes\r\n");
+  CHECK(Snapshot::take() == applied);
+}
+
 TEST_CASE("on Windows Vista apply and status give the unsupported code and write nothing") {
   Scene scene;
   VersionedProbe vista(L"vista");

@@ -347,6 +347,37 @@ TEST_CASE("reopen, deleteValue and rename") {
   CHECK_FALSE(area.key(u"ops")->isOpen());
 }
 
+TEST_CASE("a key opened for reading reads, refuses every change, and an open gives it back") {
+  AreaKey area;
+  REQUIRE(area.key(u"read")->setInt32(u"v", 5) == NtStatus::kSuccess);
+  REQUIRE(area.key(u"read\\below")->create() == NtStatus::kSuccess);
+  const std::u16string readPath = path(u"read");
+  Owned<RegDir> key = s::thread::obtain<RegDir>();
+  REQUIRE(key->openForReading(s::reg::kHkeyCurrentUser, readPath.c_str()) == NtStatus::kSuccess);
+  CHECK(key->getInt32(u"v", 0) == 5);
+  CHECK(keyNames(*key->subKeys()) == std::set<std::u16string>{u"below"});
+  CHECK(key->setInt32(u"v", 6) == NtStatus::kAccessDenied);
+  CHECK(key->deleteValue(u"v") == NtStatus::kAccessDenied);
+  CHECK(key->deleteTree(true) == NtStatus::kAccessDenied);
+  CHECK(key->rename(u"renamed") == NtStatus::kAccessDenied);
+  CHECK(key->reopen());
+  CHECK(key->setInt32(u"v", 6) == NtStatus::kAccessDenied);
+  CHECK(area.key(u"read")->getInt32(u"v", 0) == 5);
+  CHECK(area.key(u"read\\below")->isOpen());
+  CHECK_FALSE(area.key(u"renamed")->isOpen());
+
+  // A missing key is not created by a write.
+  const std::u16string missingPath = path(u"missing");
+  CHECK(key->openForReading(s::reg::kHkeyCurrentUser, missingPath.c_str()) ==
+        NtStatus::kObjectNameNotFound);
+  CHECK(key->setInt32(u"v", 1) == NtStatus::kAccessDenied);
+  CHECK_FALSE(area.key(u"missing")->isOpen());
+
+  REQUIRE(key->open(s::reg::kHkeyCurrentUser, readPath.c_str()) == NtStatus::kSuccess);
+  CHECK(key->setInt32(u"v", 7) == NtStatus::kSuccess);
+  CHECK(area.key(u"read")->getInt32(u"v", 0) == 7);
+}
+
 TEST_CASE("a null text is written as the empty text") {
   AreaKey area;
   Owned<RegDir> key = area.key(u"null");
