@@ -9,12 +9,21 @@
 //   program_helper client PID        prints "WIDTHxHEIGHT", the client size of that window
 //   program_helper middle PID X Y    a middle-button click at client point (X, Y) of it
 //   program_helper record FILE TEXT  appends TEXT and a line end to FILE (a stand-in browser)
+//   program_helper watch PID EXE [ARGUMENTS...]
+//                                    runs EXE with this helper's standard handles, watching the
+//                                    top-level windows until it ends; then prints
+//                                    "new-windows=N" (windows that came up meanwhile and belong
+//                                    to EXE's process or to process PID, each also listed) and
+//                                    exits with EXE's exit code
 // Only the holding process can put the list back: it keeps the handle it opened with WRITE_DAC
 // before the list changed.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
+#include <string>
+#include <vector>
 
 #include "support/win/ReadOnlyKey.h"
 
@@ -127,6 +136,73 @@ int record(const wchar_t* path, const wchar_t* text) {
   return bytes > 0 ? 0 : 1;
 }
 
+BOOL CALLBACK collectTop(HWND hwnd, LPARAM param) {
+  reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+  return TRUE;
+}
+
+std::vector<HWND> topWindows() {
+  std::vector<HWND> windows;
+  EnumWindows(collectTop, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+bool contains(const std::vector<HWND>& windows, HWND hwnd) {
+  return std::find(windows.begin(), windows.end(), hwnd) != windows.end();
+}
+
+std::wstring quoted(const wchar_t* argument) { return L"\"" + std::wstring(argument) + L"\""; }
+
+int watch(const wchar_t* pidText, int count, wchar_t** arguments) {
+  const DWORD other = std::wcstoul(pidText, nullptr, 10);
+  std::wstring commandLine = quoted(arguments[0]);
+  for (int i = 1; i < count; ++i) commandLine += L" " + quoted(arguments[i]);
+  const std::vector<HWND> before = topWindows();
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessW(arguments[0], &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    std::fwprintf(stderr, L"could not start %ls: error %lu\n", arguments[0], GetLastError());
+    return 3;
+  }
+  // Looked at every millisecond or so: a window that waited for an answer would be seen for
+  // as long as it stayed, and one that flashed up and went would still be caught most times.
+  std::vector<HWND> seen;
+  DWORD waited = WAIT_TIMEOUT;
+  for (DWORD elapsed = 0; waited == WAIT_TIMEOUT && elapsed < 60000; ++elapsed) {
+    for (HWND hwnd : topWindows()) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(hwnd, &pid);
+      if ((pid == process.dwProcessId || pid == other) && !contains(before, hwnd) &&
+          !contains(seen, hwnd)) {
+        seen.push_back(hwnd);
+        wchar_t name[256] = {};
+        GetClassNameW(hwnd, name, 256);
+        std::wprintf(L"new-window pid=%lu class=%ls visible=%d\n", pid, name,
+                     IsWindowVisible(hwnd) ? 1 : 0);
+      }
+    }
+    waited = WaitForSingleObject(process.hProcess, 1);
+  }
+  DWORD code = 0;
+  if (waited != WAIT_OBJECT_0) {
+    TerminateProcess(process.hProcess, 0xDEAD);
+    WaitForSingleObject(process.hProcess, 5000);
+    std::fwprintf(stderr, L"%ls did not end within a minute\n", arguments[0]);
+  }
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  std::wprintf(L"new-windows=%u\n", static_cast<unsigned>(seen.size()));
+  std::fflush(stdout);
+  return static_cast<int>(code);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -138,8 +214,10 @@ int wmain(int argc, wchar_t** argv) {
   if (argc == 5 && std::wcscmp(argv[1], L"middle") == 0)
     return middleClick(argv[2], argv[3], argv[4]);
   if (argc == 4 && std::wcscmp(argv[1], L"record") == 0) return record(argv[2], argv[3]);
+  if (argc >= 4 && std::wcscmp(argv[1], L"watch") == 0) return watch(argv[2], argc - 3, argv + 3);
   std::fwprintf(stderr,
                 L"usage: program_helper hold KEY MARKER | release | minimize PID | "
-                L"state PID | client PID | middle PID X Y | record FILE TEXT\n");
+                L"state PID | client PID | middle PID X Y | record FILE TEXT | "
+                L"watch PID EXE [ARGUMENTS...]\n");
   return 2;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The command-line modes through the real program: output in the pipe, exit codes a script
-# relies on, the registry byte for byte after each step, no window, and the window started
-# afterwards showing the state the command line left.
+# relies on, the registry byte for byte after each step, no window (not even beside the open
+# tool window), and the window started afterwards showing the state the command line left.
 source "$(dirname "$0")/lib.sh"
 [ -n "$helper" ] || fail "give the helper as third argument"
 applied_windows=${stock_windows/SharedSection=1024,3072,512/SharedSection=1024,9216,512}
@@ -44,6 +44,19 @@ drive reg-expect key="$subsystems" name=Windows type=REG_EXPAND_SZ text="$applie
 
 step "the window started afterwards offers the undo"
 start_program
+buttons_are 0 1
+
+step "/status beside the open window: the report, the window untouched, no window of its own"
+# The helper runs the program and watches the top-level windows of both copies meanwhile.
+code=0
+out=$("$wine_run" "$helper" watch "$pid" "$(winepath_of "$program")" /status | tr -d '\r') ||
+  code=$?
+expect_code 0
+has_line "SharedSection: 1024,9216,512 (desktop heap 9216)"
+has_line "Change in force: yes"
+has_line "new-windows=0"
+drive expect pid="$pid" visible=1 enabled=1 >/dev/null ||
+  fail "the tool window is gone or disabled after /status"
 buttons_are 0 1
 close_program
 
