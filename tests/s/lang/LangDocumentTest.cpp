@@ -327,6 +327,29 @@ TEST_CASE("the licence value shown by the version window reads as the licence ty
   }
 }
 
+// The version window shows the licence type under the question about "this freeware": a
+// translation that calls it software in one place and program in the other reads as two things.
+// Each longer word of the licence type must be in the question, give or take its first letter
+// (capital) and last two (endings).
+TEST_CASE("the licence type and the version window's question name the freeware alike") {
+  auto localizer = embeddedDocument();
+  for (std::uint32_t p = 0; p < localizer->packCount(); ++p) {
+    CAPTURE(std::u16string(localizer->packAt(p)->tagName().text()));
+    const std::u16string type = textIn(*localizer, p, 500001);
+    for (std::int32_t question : {400110, 500089}) {
+      CAPTURE(question);
+      const std::u16string text = textIn(*localizer, p, question);
+      for (std::size_t start = 0; start < type.size();) {
+        std::size_t end = std::min(type.find(u' ', start), type.size());
+        const std::u16string word = type.substr(start, end - start);
+        CAPTURE(word);
+        if (word.size() >= 5) CHECK(text.find(word.substr(1, word.size() - 3)) != text.npos);
+        start = end + 1;
+      }
+    }
+  }
+}
+
 TEST_CASE("Arabic and Persian texts read right to left; addresses and menu titles carry no marks") {
   auto localizer = embeddedDocument();
   const std::u16string rle = u"\u202B";
