@@ -45,7 +45,9 @@ DWORD UIThread::run() {
 
   IUIThreadClient* client = nullptr;
   while ((client = client_.load()) == nullptr && !cancelled_.load()) Sleep(kPollMs);
-  if (client == nullptr || !client->createNativeWindows()) {
+  // Stopped while it was still creating: whoever waited has given up on these windows, and
+  // they go with the thread.
+  if (client == nullptr || !client->createNativeWindows() || cancelled_.load()) {
     if (ole) OleUninitialize();
     return 1;
   }
@@ -79,18 +81,20 @@ bool UIThread::waitUntilRunning(std::uint32_t budgetMs) const {
   return true;
 }
 
-UIThread::StopResult UIThread::stop() {
+UIThread::StopResult UIThread::stop(std::uint32_t budgetMs) {
   if (thread_ == nullptr) return StopResult::kNotStarted;
   if (suspended_) return StopResult::kSuspended;
   cancelled_ = true;
   const DWORD start = GetTickCount();
-  while (running_.load()) {
-    if (PostThreadMessageW(threadId_, WM_QUIT, 0, 0)) break;
-    if (elapsedSince(start) >= kStopBudgetMs) break;
+  // A thread still creating its windows may come up to its loop meanwhile: it is watched until
+  // it either ends or takes the quit message.
+  while (WaitForSingleObject(thread_, 0) != WAIT_OBJECT_0) {
+    if (running_.load() && PostThreadMessageW(threadId_, WM_QUIT, 0, 0)) break;
+    if (elapsedSince(start) >= budgetMs) break;
     Sleep(kPollMs);
   }
   const DWORD used = elapsedSince(start);
-  const DWORD remaining = used >= kStopBudgetMs ? 0 : kStopBudgetMs - used;
+  const DWORD remaining = used >= budgetMs ? 0 : budgetMs - used;
   if (WaitForSingleObject(thread_, remaining) == WAIT_OBJECT_0) return StopResult::kStopped;
   // Never killed: a suspended thread keeps whatever it holds, a killed one may corrupt it.
   SuspendThread(thread_);

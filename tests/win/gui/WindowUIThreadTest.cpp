@@ -172,6 +172,20 @@ TEST_CASE("ui thread: waiting for windows that cannot be made ends, with the thr
     CHECK(thread.waitUntilRunning(UIThread::kStartBudgetMs));
     CHECK(thread.stop() == UIThread::StopResult::kStopped);
   }
+  SUBCASE("stopped while still creating: the thread ends once done, without running them") {
+    TestClient client(false, 1500);
+    UIThread thread;
+    REQUIRE(thread.start());
+    thread.setWindow(&client);
+    CHECK_FALSE(thread.waitUntilRunning(200));
+    const DWORD start = GetTickCount();
+    CHECK(thread.stop() == UIThread::StopResult::kStopped);
+    CHECK(GetTickCount() - start < UIThread::kStopBudgetMs);
+    CHECK_FALSE(thread.isRunning());
+    CHECK(exitCodeOf(thread.handle()) == 1);
+    // Its windows went with it.
+    CHECK_FALSE(IsWindow(client.frame));
+  }
   SUBCASE("no window is ever handed over: stopping ends the waiting thread") {
     UIThread thread;
     REQUIRE(thread.start());
