@@ -7,6 +7,10 @@
 //                 iconized to the notification area
 //   find          looks for another instance by the process list, signalling it
 //   find-desktop  the same through the desktop's windows, also telling it a copy started
+//   no-class      a toolkit window when its window class cannot be registered (exit code 0
+//                 when it failed as it should; otherwise the bits of the checks that failed)
+//   hung-window   destroys a toolkit window whose UI thread is stuck in a listener (0 when the
+//                 destruction returned after the stop budget, the thread suspended)
 //   drive         runs the parts against each other and checks the outcome (the ctest)
 // A serving copy exits with 100 x (1027 messages) + 10 x (1031 messages) + 1 when its window
 // was in front and not minimised afterwards; the toolkit's window reports 100 once it was
@@ -20,11 +24,13 @@
 #include "s/app/win/AppBase.h"
 #include "s/gui/IWindow.h"
 #include "s/gui/win/Window.h"
+#include "s/gui/win/WindowClass.h"
 #include "s/lang/Lang.h"
 #include "s/process/commandline/win/ProgramCommandLine.h"
 #include "s/reg/NativeApi.h"
 #include "s/reg/RegDir.h"
 #include "s/thread/Pool.h"
+#include "support/win/MessageBoxReader.h"
 
 namespace {
 
@@ -148,6 +154,85 @@ int find(bool desktop) {
   const bool found = desktop ? app->findOtherInstanceOnDesktop(true, true, true)
                              : app->findOtherInstance(true, false, true);
   return found ? 0 : 1;
+}
+
+// Registration is once per process, so a failing one is played in a process of its own: the
+// class name is taken first, by a class of the same kind from this program (a global one: Wine
+// lets a global class share its name with a local one).
+int noClass() {
+  WNDCLASSW taken{};
+  taken.style = CS_GLOBALCLASS;
+  taken.lpfnWndProc = &DefWindowProcW;
+  taken.hInstance = GetModuleHandleW(nullptr);
+  taken.lpszClassName = s::gui::win::WindowClass::kName;
+  if (RegisterClassW(&taken) == 0) return 128;
+  int failed = 0;
+  support::MessageBoxReader reader(0, IDOK);
+  const DWORD start = GetTickCount();
+  auto* window = new s::gui::win::Window();
+  const DWORD built = GetTickCount() - start;
+  reader.finish();
+  if (reader.text != L"Window Registration Failed!") failed |= 1;
+  if (reader.caption != L"Error!" || !reader.showedIcon(IDI_WARNING)) failed |= 2;
+  if (built > 6000) failed |= 4;
+  if (window->handle() != nullptr || window->ownerHandle() != nullptr) failed |= 8;
+  // Nothing that needs the native window does anything, and nothing waits for it.
+  window->setTitle(u"Nobody sees this");
+  window->show(true, true);
+  window->waitUntilClosed();
+  if (window->startTimer(1, 10) || window->postStatus(u"Status", 1, 2, 3) != 0 ||
+      window->registerHotKey(false, true, false, false, 'N', u"VexoTestNoClassKey", false) ||
+      window->isShown() || window->width() != 0 || window->hasClosed()) {
+    failed |= 16;
+  }
+  const DWORD gone = GetTickCount();
+  delete window;
+  if (GetTickCount() - gone > 6000) failed |= 32;
+  return failed;
+}
+
+// Blocks the window's thread in the first key event until the process ends.
+class Blocker final : public s::gui::events::IEventListener {
+ public:
+  Blocker() : entered(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+  void event(s::base::IObject*, std::int32_t) override {
+    SetEvent(entered);
+    WaitForSingleObject(never_, INFINITE);
+  }
+  HANDLE entered;
+
+ private:
+  HANDLE never_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+};
+
+// Destroying a window whose thread is stuck must neither hang nor take longer than the stop
+// budget: the thread is suspended and stays so. In a process of its own, since the suspended
+// thread keeps its windows until the process ends.
+int hungWindow() {
+  auto* window = new s::gui::win::Window();
+  if (window->handle() == nullptr) return 128;
+  Blocker blocker;
+  window->addListener(s::gui::IWindow::kKey, &blocker);
+  HANDLE thread = nullptr;
+  if (!DuplicateHandle(GetCurrentProcess(), window->uiThread().handle(), GetCurrentProcess(),
+                       &thread, SYNCHRONIZE | THREAD_SUSPEND_RESUME, FALSE, 0)) {
+    return 129;
+  }
+  PostMessageW(window->handle(), WM_KEYDOWN, 'H', 1);
+  if (WaitForSingleObject(blocker.entered, 5000) != WAIT_OBJECT_0) return 130;
+  int failed = 0;
+  const DWORD start = GetTickCount();
+  delete window;
+  const DWORD took = GetTickCount() - start;
+  const DWORD budget = s::gui::win::UIThread::kStopBudgetMs;
+  if (took + 100 < budget || took > 2 * budget) failed |= 1;
+  if (WaitForSingleObject(thread, 0) != WAIT_TIMEOUT) failed |= 2;
+  // Suspended once: suspending again finds a count of 1 (and is undone).
+  const DWORD count = SuspendThread(thread);
+  if (count != 1) failed |= 4;
+  if (count != static_cast<DWORD>(-1)) ResumeThread(thread);
+  std::printf("hung-window: destroyed in %lu ms\n", static_cast<unsigned long>(took));
+  return failed;
 }
 
 // ---- the driver ----
@@ -284,6 +369,15 @@ int drive() {
            code);
   }
 
+  {
+    int code = runPart(self, L"no-class");
+    expect(code == 0, "a window whose class cannot be registered says so and stays without handle",
+           code);
+    code = runPart(self, L"hung-window");
+    expect(code == 0, "destroying a window whose thread hangs ends after the budget, suspended",
+           code);
+  }
+
   DeleteFileW(self.c_str());
   DeleteFileW(copy.c_str());
   for (const std::wstring& place : places) RemoveDirectoryW(place.c_str());
@@ -302,7 +396,10 @@ int main() {
   if (part == u"serve-window") return serveWindow();
   if (part == u"find") return find(false);
   if (part == u"find-desktop") return find(true);
+  if (part == u"no-class") return noClass();
+  if (part == u"hung-window") return hungWindow();
   if (part == u"drive") return drive();
-  std::printf("usage: instance_probe serve|find|find-desktop|drive\n");
+  std::printf(
+      "usage: instance_probe serve|serve-window|find|find-desktop|no-class|hung-window|drive\n");
   return 64;
 }

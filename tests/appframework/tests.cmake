@@ -5,7 +5,8 @@ if(WIN32)
   set(resources "${CMAKE_SOURCE_DIR}/resources")
   add_executable(instance_probe "${CMAKE_CURRENT_LIST_DIR}/InstanceProbe.cpp"
                                 "${resources}/VexoOmbrel.rc")
-  target_include_directories(instance_probe PRIVATE "${CMAKE_SOURCE_DIR}" "${resources}")
+  target_include_directories(instance_probe PRIVATE "${CMAKE_SOURCE_DIR}" "${CMAKE_SOURCE_DIR}/tests"
+                                                    "${resources}")
   target_link_libraries(instance_probe PRIVATE s)
   set_property(SOURCE "${resources}/VexoOmbrel.rc" APPEND PROPERTY OBJECT_DEPENDS
                "${resources}/lang/lang.xml" "${resources}/images/ombrel.ico")

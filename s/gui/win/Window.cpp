@@ -140,6 +140,11 @@ RECT resizedRect(const RECT& start, std::int32_t hit, LONG dx, LONG dy) {
   return r;
 }
 
+void forgetSubtree(s::gui::IComponent& component) {
+  for (std::uint32_t i = 0; i < component.childCount(); ++i) forgetSubtree(*component.childAt(i));
+  component.nativeWindowDestroyed();
+}
+
 s::gui::ScreenRect toScreenRect(const RECT& r) {
   return s::gui::ScreenRect{r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
@@ -153,22 +158,49 @@ Window::Window()
   status_.name = statusName_->text();
   if (!thread_.start()) return;
   thread_.setWindow(this);
-  // Bounded: a thread that cannot make its windows leaves this window without a handle.
-  thread_.waitUntilRunning();
+  // Bounded: a thread that cannot make its windows leaves this window without a handle. One
+  // that is only slow is stopped, so that a handle does not turn up after the answer.
+  if (!thread_.waitUntilRunning()) {
+    thread_.stop();
+    forgetNativeWindows();
+  }
 }
 
 Window::~Window() {
   if (localizer_ != nullptr) localizer_->removeListener(this);
   if (skin_ != nullptr) skin_->removeListener(this);
+  // The questions to the UI thread and its stopping share one budget: a thread that does not
+  // answer is not waited for twice over.
+  const DWORD start = GetTickCount();
+  bool answered = true;
   if (handle() != nullptr) {
     if (notifyIconShown_) notifyicon::remove(handle());
-    sendToWindow(s::gui::PrivateMessage::kDefaultClose, 0, 0);
+    // Global atoms outlive the process: the hot keys' names are given back here.
+    answered = sendWithinBudget(kUnregisterAllHotKeys, start) &&
+               sendWithinBudget(s::gui::PrivateMessage::kDefaultClose, start);
   }
-  thread_.stop();
-  // A window whose thread did not end is not asked for anything again.
-  if (nativeWindow() != nullptr) nativeWindowDestroyed();
+  const DWORD used = GetTickCount() - start;
+  const DWORD left = used >= UIThread::kStopBudgetMs ? 0 : UIThread::kStopBudgetMs - used;
+  thread_.stop(answered ? UIThread::kStopBudgetMs : left);
+  // Ended or suspended, the thread runs no more: its windows are gone or must not be asked for
+  // anything again, nor are its children's (a suspended thread would never answer).
+  forgetNativeWindows();
   resetContainer();
   releaseIcons();
+}
+
+bool Window::sendWithinBudget(UINT message, DWORD start) const {
+  const DWORD used = GetTickCount() - start;
+  if (handle() == nullptr || used >= UIThread::kStopBudgetMs) return false;
+  DWORD_PTR answer = 0;
+  return SendMessageTimeoutW(handle(), message, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                             UIThread::kStopBudgetMs - used, &answer) != 0;
+}
+
+void Window::forgetNativeWindows() {
+  for (std::uint32_t i = 0; i < childCount(); ++i) forgetSubtree(*childAt(i));
+  owner_.nativeWindowDestroyed();
+  if (nativeWindow() != nullptr) nativeWindowDestroyed();
 }
 
 s::base::IObject* Window::newInstance() const { return s::thread::takeFromPool<Window>(); }

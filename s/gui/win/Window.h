@@ -285,6 +285,12 @@ class Window final : public s::gui::ContainerBase,
   void releaseIcons();
   void resetFields();
   LRESULT sendToWindow(UINT message, WPARAM wParam, LPARAM lParam) const;
+  // Sends within what is left of the stop budget counted from start; false when the thread
+  // did not answer in time.
+  bool sendWithinBudget(UINT message, DWORD start) const;
+  // Lets go of native windows that belong to a thread that will not run again (or has ended)
+  // without sending them anything: the window's own, its owner's and its children's.
+  void forgetNativeWindows();
   int messageBox(const char16_t* text, UINT kind);
 
   bool handlePrivate(std::intptr_t* result, std::uint32_t message, std::uintptr_t wParam,
