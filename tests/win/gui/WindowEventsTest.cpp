@@ -3,13 +3,17 @@
 #include <doctest/doctest.h>
 #include <windows.h>
 
+#include <atomic>
+#include <functional>
 #include <string>
 
+#include "s/gui/IWindowMenu.h"
 #include "s/gui/MiddleClickAction.h"
 #include "s/gui/win/Window.h"
 #include "s/thread/Pool.h"
 #include "support/Block.h"
 #include "support/win/Cursor.h"
+#include "support/win/MessageBoxReader.h"
 #include "support/win/ThreadCall.h"
 #include "support/win/WindowEvents.h"
 
@@ -375,4 +379,179 @@ TEST_CASE("window: a wheel turn no child takes is the window's, with the system'
   CHECK(window->wheelStep() == static_cast<int>(lines));
   SendMessageW(window->handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), at);
   CHECK(window->wheelStep() == -static_cast<int>(lines));
+}
+
+namespace {
+
+// A menu that only counts how often the window opened it.
+class CountingMenu final : public s::gui::IWindowMenu {
+ public:
+  bool hasCommandId(std::int32_t) const override { return false; }
+  void select(std::int32_t) override {}
+  void showAt(std::int32_t, std::int32_t, s::gui::NativeWindow) override { ++shown; }
+  void* nativeMenuBar() const override { return nullptr; }
+  std::atomic<int> shown{0};
+};
+
+LRESULT send(const Window& window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  return SendMessageW(window.handle(), message, wParam, lParam);
+}
+
+struct Trigger {
+  const char* what;
+  std::int32_t code;
+  std::function<void(Window&)> run;
+};
+
+}  // namespace
+
+TEST_CASE("window: each native trigger reaches the listeners with its own event code") {
+  auto window = shownWindow();
+  EventLog log;
+  for (std::int32_t code = 1; code <= IWindow::kEventKinds; ++code) window->addListener(code, &log);
+  CountingMenu contextMenu;
+  CountingMenu iconMenu;
+  const LPARAM inside = MAKELPARAM(40, 40);
+
+  const Trigger triggers[] = {
+      {"right button down", IWindow::kRightButtonDown,
+       [&](Window& w) { send(w, WM_RBUTTONDOWN, MK_RBUTTON, inside); }},
+      {"resized", IWindow::kResized, [](Window& w) { w.setSize(320, 230); }},
+      {"left button down", IWindow::kLeftButtonDown,
+       [&](Window& w) { send(w, WM_LBUTTONDOWN, MK_LBUTTON, inside); }},
+      {"activated", IWindow::kActivated, [](Window& w) { send(w, WM_ACTIVATE, WA_ACTIVE); }},
+      {"deactivated", IWindow::kDeactivated, [](Window& w) { send(w, WM_ACTIVATE, WA_INACTIVE); }},
+      {"sizing", IWindow::kSizing,
+       [](Window& w) {
+         RECT proposed{100, 100, 420, 330};
+         send(w, WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&proposed));
+       }},
+      {"position changing", IWindow::kPositionChanging, [](Window& w) { w.move(110, 105); }},
+      {"moved", IWindow::kMoved, [](Window& w) { w.move(120, 110); }},
+      {"mouse move", IWindow::kMouseMove, [&](Window& w) { send(w, WM_MOUSEMOVE, 0, inside); }},
+      {"double click", IWindow::kDoubleClick,
+       [&](Window& w) { send(w, WM_LBUTTONDBLCLK, MK_LBUTTON, inside); }},
+      {"capture ended", IWindow::kCaptureEnded,
+       [](Window& w) {
+         // Frameless, the window captures the mouse over its edge and lets go off it.
+         w.setFramed(false);
+         RECT r{};
+         GetWindowRect(w.handle(), &r);
+         send(w, WM_NCMOUSEMOVE, HTRIGHT, MAKELPARAM(r.right - 1, (r.top + r.bottom) / 2));
+         send(w, WM_NCMOUSEMOVE, HTNOWHERE, MAKELPARAM(r.left - 50, r.top - 50));
+         w.setFramed(true);
+       }},
+      {"notification-icon right click", IWindow::kNotifyIconRightClick,
+       [&](Window& w) {
+         w.setNotifyIconMenu(&iconMenu);
+         send(w, Window::kNotifyIconMessage, 0, WM_RBUTTONDOWN);
+         w.setNotifyIconMenu(nullptr);
+       }},
+      {"context menu", IWindow::kContextMenu,
+       [&](Window& w) {
+         w.setContextMenu(&contextMenu);
+         send(w, WM_RBUTTONDOWN, MK_RBUTTON, inside);
+         w.setContextMenu(nullptr);
+       }},
+      {"restored", IWindow::kRestored,
+       [](Window& w) {
+         w.minimize();
+         w.restore();
+       }},
+      {"hot key", IWindow::kHotKey,
+       [](Window& w) {
+         // What the system sends when the combination is pressed: the name's atom.
+         send(w, WM_HOTKEY, GlobalFindAtomW(L"VexoTestEventsKey"),
+              MAKELPARAM(MOD_CONTROL | MOD_SHIFT, 'U'));
+       }},
+      {"right button up", IWindow::kRightButtonUp,
+       [&](Window& w) { send(w, WM_RBUTTONUP, 0, inside); }},
+      {"left button up", IWindow::kLeftButtonUp,
+       [&](Window& w) { send(w, WM_LBUTTONUP, 0, inside); }},
+  };
+
+  REQUIRE(window->registerHotKey(false, true, true, false, 'U', u"VexoTestEventsKey", false));
+  CHECK_FALSE(window->wasHotKeyPressed(u"VexoTestEventsKey"));
+  for (const Trigger& trigger : triggers) {
+    INFO(trigger.what);
+    log.clear();
+    trigger.run(*window);
+    CHECK(eventually([&] { return log.count(trigger.code) >= 1; }));
+  }
+  // A right click opens the context menu only when there is one; the icon's menu likewise.
+  CHECK(contextMenu.shown.load() == 1);
+  CHECK(iconMenu.shown.load() == 1);
+  CHECK(window->wasHotKeyPressed(u"VexoTestEventsKey"));
+  GlobalAddAtomW(L"VexoTestNotPressed");
+  CHECK_FALSE(window->wasHotKeyPressed(u"VexoTestNotPressed"));
+  GlobalDeleteAtom(GlobalFindAtomW(L"VexoTestNotPressed"));
+  window->unregisterAllHotKeys();
+}
+
+TEST_CASE("window: information, error and question boxes show on the window's thread") {
+  auto window = shownWindow();
+  const DWORD ui = window->uiThread().threadId();
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  const std::wstring full = path;
+  const std::wstring programName = full.substr(full.find_last_of(L"\\/") + 1);
+
+  SUBCASE("information") {
+    support::MessageBoxReader reader(ui, IDOK);
+    window->showInformation(u"Everything went well.");
+    REQUIRE(reader.finish());
+    CHECK(reader.text == L"Everything went well.");
+    CHECK(reader.caption == programName);
+    CHECK(reader.showedIcon(IDI_INFORMATION));
+    CHECK(reader.hasOk);
+    CHECK_FALSE(reader.hasYes);
+  }
+  SUBCASE("error") {
+    support::MessageBoxReader reader(ui, IDOK);
+    window->showError(u"Something failed.");
+    REQUIRE(reader.finish());
+    CHECK(reader.text == L"Something failed.");
+    CHECK(reader.caption == programName);
+    CHECK(reader.showedIcon(IDI_ERROR));
+    CHECK(reader.hasOk);
+  }
+  SUBCASE("a question answers the button pressed") {
+    for (const int press : {IDYES, IDNO}) {
+      CAPTURE(press);
+      support::MessageBoxReader reader(ui, press);
+      CHECK(window->askYesNo(u"Go on?") == press);
+      REQUIRE(reader.finish());
+      CHECK(reader.text == L"Go on?");
+      CHECK(reader.showedIcon(IDI_QUESTION));
+      CHECK(reader.hasYes);
+      CHECK(reader.hasNo);
+      CHECK_FALSE(reader.hasOk);
+    }
+  }
+}
+
+TEST_CASE("window: the reserved private messages answer 0 and do nothing") {
+  auto window = shownWindow();
+  HWND native = window->handle();
+  // The codes that nothing but the window's own messages fire (the mouse and the system may
+  // move, size or activate the window at any time).
+  EventLog log;
+  for (std::int32_t code : {IWindow::kClose, IWindow::kStatus, IWindow::kAnotherCopyStarted,
+                            IWindow::kNotifyIconRightClick, IWindow::kLanguageChanged,
+                            IWindow::kNotifyIconLeftClick, IWindow::kHotKey, IWindow::kTimer}) {
+    window->addListener(code, &log);
+  }
+  EventLog keys;
+  window->addListener(IWindow::kKey, &keys);
+  // 1039 is also what a child component takes as "let go of your window": not the window's.
+  for (UINT message : {1032u, 1033u, 1034u, 1035u, 1039u, 1040u, 1041u, 1042u, 1043u}) {
+    CAPTURE(message);
+    CHECK(SendMessageW(native, message, 1, 1) == 0);
+  }
+  CHECK(log.codes().empty());
+  CHECK(IsWindow(native));
+  CHECK(window->handle() == native);
+  // Still served as before.
+  PostMessageW(native, WM_KEYDOWN, 'R', 1);
+  CHECK(eventually([&] { return keys.count(IWindow::kKey) == 1; }));
 }
