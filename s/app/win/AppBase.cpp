@@ -112,8 +112,12 @@ bool AppBase::initialize(const AppSetup& setup) {
 
   store_->setAutoSave(false);
   writeIdentification(*store_, u"", editionWord_, localizer_.get(), titleEntry_);
+  // A fresh profile records the language it starts in, so that the next start keeps it even
+  // when the system's language has changed meanwhile.
+  const bool languageStored = store_->hasValue(kLanguage, u"");
   auto stored = newStr(getLanguage());
   auto writeBack = s::lang::applyStoredLanguage(*localizer_, stored->text());
+  if (!writeBack && !languageStored) writeBack = newStr(getLanguage());
   if (writeBack) setLanguage(writeBack->text());
   if (skin_ != nullptr) {
     auto scheme = newStr(getSkin());

@@ -84,8 +84,9 @@ TEST_CASE("app: a fresh profile gets the identification values; the language is 
     CHECK(area.unnamedText(u"SoftwareType") == u"Freeware");
     CHECK(area.unnamedText(u"SoftwareID") == u"Vexo Ombrel");
     CHECK(area.unnamedText(u"Version") == u"1.05");
-    // The system's language was current and is what the default reads: nothing to write back.
-    CHECK(area.unnamedText(u"Language") == u"<none>");
+    // The pack chosen for the system's language is recorded, so the next start keeps it.
+    CHECK_FALSE(currentLanguage(*app).empty());
+    CHECK(area.unnamedText(u"Language") == currentLanguage(*app));
     CHECK(text(app->getLanguage()) == currentLanguage(*app));
     // Writing runs again once start-up is done.
     CHECK(app->settingsStore()->autoSave());
