@@ -86,10 +86,11 @@ UIThread::StopResult UIThread::stop(std::uint32_t budgetMs) {
   if (suspended_) return StopResult::kSuspended;
   cancelled_ = true;
   const DWORD start = GetTickCount();
-  // A thread still creating its windows may come up to its loop meanwhile: it is watched until
-  // it either ends or takes the quit message.
+  // Posted even before the loop runs: a thread still creating its windows finds it there (and
+  // a failure box it shows meanwhile closes on it instead of freezing once suspended). Posting
+  // fails until the thread has a message queue.
   while (WaitForSingleObject(thread_, 0) != WAIT_OBJECT_0) {
-    if (running_.load() && PostThreadMessageW(threadId_, WM_QUIT, 0, 0)) break;
+    if (PostThreadMessageW(threadId_, WM_QUIT, 0, 0)) break;
     if (elapsedSince(start) >= budgetMs) break;
     Sleep(kPollMs);
   }

@@ -50,7 +50,7 @@ class UIThread {
   // passed without them (false).
   bool waitUntilRunning(std::uint32_t budgetMs = kStartBudgetMs) const;
   bool isRunning() const { return running_.load(); }
-  // Ends the loop: posts WM_QUIT once the thread runs (retrying every 10 ms), waits for the
+  // Ends the loop: posts WM_QUIT to the thread (retrying every 10 ms), waits for the
   // thread within the budget and suspends it when it has not ended by then. A thread still
   // creating its windows ends without running them. A caller that already spent part of the
   // 5000 ms on an unanswered thread passes what is left.

@@ -87,6 +87,17 @@ class TestClient final : public IUIThreadClient {
   DWORD delay_;
 };
 
+// Creation that fails with a box nobody answers, as a window whose class cannot be registered.
+class BoxClient final : public IUIThreadClient {
+ public:
+  bool createNativeWindows() override {
+    MessageBoxW(nullptr, L"Creation failed", L"Error!", MB_OK | MB_ICONWARNING);
+    return false;
+  }
+  HWND dialogWindow() const override { return nullptr; }
+  bool preTranslateMessage(MSG&) override { return false; }
+};
+
 HWND focusOf(DWORD thread) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
@@ -185,6 +196,17 @@ TEST_CASE("ui thread: waiting for windows that cannot be made ends, with the thr
     CHECK(exitCodeOf(thread.handle()) == 1);
     // Its windows went with it.
     CHECK_FALSE(IsWindow(client.frame));
+  }
+  SUBCASE("stopped while its failing creation shows a box: the box closes, the thread ends") {
+    BoxClient client;
+    UIThread thread;
+    REQUIRE(thread.start());
+    thread.setWindow(&client);
+    CHECK_FALSE(thread.waitUntilRunning(300));
+    const DWORD start = GetTickCount();
+    CHECK(thread.stop() == UIThread::StopResult::kStopped);
+    CHECK(GetTickCount() - start < UIThread::kStopBudgetMs);
+    CHECK(exitCodeOf(thread.handle()) == 1);
   }
   SUBCASE("no window is ever handed over: stopping ends the waiting thread") {
     UIThread thread;
