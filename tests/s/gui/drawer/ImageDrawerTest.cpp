@@ -1,6 +1,7 @@
 #include <doctest/doctest.h>
 
 #include "s/gui/drawer/image/Basic.h"
+#include "s/image/filters/IFilter.h"
 #include "support/DrawCanvas.h"
 
 using s::gui::drawer::Colour;
@@ -17,6 +18,24 @@ void paintPicture(DrawCanvas& picture) {
     for (int x = 0; x < picture.width(); ++x) picture.set(x, y, rgb(100 + x, 150 + y, 7));
   }
 }
+
+// Turns every pixel into its photographic negative.
+class Negative final : public s::image::filters::IFilter {
+ public:
+  const char16_t* className() const override { return u"tests_Negative"; }
+  s::base::IObject* newInstance() const override { return new Negative; }
+  s::image::win::BufferedImage* apply(const s::image::win::BufferedImage& source,
+                                      s::image::win::BufferedImage* target) override {
+    if (target == nullptr) target = s::thread::takeFromPool<s::image::win::BufferedImage>();
+    target->create(source.width(), source.height());
+    for (int y = 0; y < source.height(); ++y) {
+      for (int x = 0; x < source.width() * 4; ++x) {
+        target->row(y)[x] = (x % 4 == 3) ? source.row(y)[x] : 255 - source.row(y)[x];
+      }
+    }
+    return target;
+  }
+};
 
 }  // namespace
 
@@ -54,6 +73,22 @@ TEST_CASE("an unframed picture is clipped to its size, or scaled to the rectangl
   canvas.clear();
   drawer->paint(canvas.surface(), nullptr, Rect{1, 1, 9, 9}, nullptr, true, true, false);
   CHECK(canvas.untouched());
+}
+
+TEST_CASE("a picture with a filter is drawn as its filtered copy") {
+  DrawCanvas picture(4, 4);
+  paintPicture(picture);
+  Negative negative;
+  picture.image().addFilter(&negative);
+  s::base::Owned<Basic> drawer = Basic::create();
+  DrawCanvas canvas(12, 12);
+  drawer->paint(canvas.surface(), nullptr, Rect{1, 1, 11, 11}, &picture.image(), false, false,
+                false);
+  CHECK(canvas.painted().size() == 16u);
+  CHECK(canvas.at(1, 1) == rgb(155, 105, 248));
+  CHECK(canvas.at(4, 4) == rgb(155 - 3, 105 - 3, 248));
+  CHECK(picture.at(0, 0) == rgb(100, 150, 7));  // the picture itself is left as it was
+  picture.image().clearFilters();
 }
 
 TEST_CASE("an alpha-aware drawer copies a picture with alpha into the window's image instead") {

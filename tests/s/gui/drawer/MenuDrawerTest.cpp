@@ -4,6 +4,7 @@
 
 #include "s/gui/drawer/IMenuCaption.h"
 #include "s/gui/drawer/SystemColours.h"
+#include "s/gui/drawer/border/Thin.h"
 #include "s/gui/drawer/menu/Basic.h"
 #include "support/DrawCanvas.h"
 
@@ -91,16 +92,40 @@ TEST_CASE("without the fill flag the hot title keeps the normal colour and shift
 }
 
 TEST_CASE("in alternative mode the bar is one drop-down field showing the first title") {
+  using s::gui::drawer::border::win::Thin;
+  constexpr Colour kLine = rgb(17, 17, 17);
   s::base::Owned<Basic> menu = Basic::create(kNormal, kFill, kHighlighted);
   menu->comboDrawer().setLineColour(17, 17, 17);
-  Bar bar;
-  DrawCanvas canvas(150, 20);
-  menu->paint(canvas.surface(), Rect{0, 0, 150, 20}, bar.items, bar.rects, 3, kNormal, kHighlighted,
-              6, 3, 0, true, true);
-  const auto& calls = canvas.surface().textCalls();
-  REQUIRE(calls.size() == 1);
-  CHECK(calls[0].text == u"View");
-  CHECK(canvas.at(75, 0) != DrawCanvas::kBackground);  // the field's frame
+  // The field's own caption colour must not show: the bar passes the first title's colour.
+  menu->comboDrawer().setTextColour(9, 9, 9);
+  struct Case {
+    int highlighted;
+    bool pressed;
+    int state;
+  };
+  for (const Case& c :
+       {Case{1, true, 0}, Case{-1, false, 0}, Case{0, false, 1}, Case{0, true, 2}}) {
+    for (bool firstEnabled : {true, false}) {
+      CAPTURE(c.highlighted);
+      CAPTURE(c.pressed);
+      CAPTURE(firstEnabled);
+      Bar bar;
+      Title first(u"View", firstEnabled);
+      bar.items[0] = &first;
+      DrawCanvas canvas(150, 20);
+      menu->paint(canvas.surface(), Rect{0, 0, 150, 20}, bar.items, bar.rects, 3, kNormal,
+                  kHighlighted, 6, 3, c.highlighted, c.pressed, true);
+      CHECK(canvas.at(75, 0) == Thin::shade(kLine, c.state == 2 ? 85 : 105));
+      // The arrow's separator shows only while the field is hot or pressed.
+      CHECK((canvas.at(136, 10) == kLine) == (c.state != 0));
+      const auto& calls = canvas.surface().textCalls();
+      REQUIRE(calls.size() == 1);
+      CHECK(calls[0].text == u"View");
+      CHECK(calls[0].colour == (firstEnabled ? kNormal : rgb(128, 128, 128)));
+      // A pressed field pushes its caption by one pixel.
+      CHECK(calls[0].rect.left == (c.state == 2 ? 4 : 3));
+    }
+  }
 }
 
 TEST_CASE("a menu drawer without a scheme starts with the system's highlight colours") {

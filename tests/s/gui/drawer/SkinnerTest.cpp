@@ -187,12 +187,16 @@ TEST_CASE("a name that is not listed exactly selects the first scheme") {
 
 TEST_CASE("a skin given back and taken again is an empty Basic skin without listeners") {
   Recorder listener;
+  const Skinner* released = nullptr;
   {
     s::base::Owned<Skinner> skin = Skinner::createThinWindow();
     skin->addListener(&listener);
     skin->selectScheme(u"Pink");
+    released = skin.get();
   }
   s::base::Owned<Skinner> again = s::thread::obtain<Skinner>();
+  // The pool hands back the same object, so the checks below see what its reset left.
+  CHECK(again.get() == released);
   CHECK(std::u16string(again->kind().text()) == u"Basic");
   CHECK(again->schemeCount() == 0);
   CHECK(again->listenerCount() == 0);
