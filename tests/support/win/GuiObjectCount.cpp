@@ -15,11 +15,16 @@ WORD indexOf(HGDIOBJ object) {
   return static_cast<WORD>(reinterpret_cast<ULONG_PTR>(object) & 0xFFFF);
 }
 
+// Wine counts an entry's uses in the top byte of its handles: a never-used entry gives use 1.
+bool firstUseOf(HGDIOBJ object) { return (reinterpret_cast<ULONG_PTR>(object) >> 24 & 0xFF) == 1; }
+
 // Wine hands out GDI handles from a list of freed entries first, then from never-used entries
-// in increasing order. Brushes are made as probes until the last kFreshRun of them run on one
-// by one above every earlier probe: those came from never-used entries. Below the first of
-// them, every entry that was not free is a live object. (Each count leaves its probes on the
-// free list, so the next count needs that many more.)
+// in increasing order. Brushes are made as probes until the last kFreshRun of them, each an
+// entry's first use, run on one by one above every earlier probe: those came from never-used
+// entries. (Objects freed in the reverse of their making also come back off the free list one
+// by one upwards; only their use count tells them apart.) Below the first of them, every entry
+// that was not free is a live object. (Each count leaves its probes on the free list, so the
+// next count needs that many more.)
 DWORD countFromHandleTable() {
   std::vector<HGDIOBJ> probes;
   WORD highest = 0;
@@ -28,8 +33,9 @@ DWORD countFromHandleTable() {
     HGDIOBJ probe = CreateSolidBrush(RGB(1, 2, 3));
     if (probe == nullptr) break;
     const WORD index = indexOf(probe);
-    const bool runsOn = run > 0 && index == indexOf(probes.back()) + 1;
-    run = runsOn ? run + 1 : (index > highest ? 1 : 0);
+    const bool fresh = firstUseOf(probe);
+    const bool runsOn = fresh && run > 0 && index == indexOf(probes.back()) + 1;
+    run = runsOn ? run + 1 : (fresh && index > highest ? 1 : 0);
     highest = std::max(highest, index);
     probes.push_back(probe);
   }

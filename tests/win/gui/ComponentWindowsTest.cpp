@@ -11,6 +11,7 @@
 #include "s/thread/Pool.h"
 #include "support/Block.h"
 #include "support/OtherThread.h"
+#include "support/win/GuiObjectCount.h"
 #include "support/win/NativeButton.h"
 #include "support/win/TestWindow.h"
 
@@ -220,8 +221,9 @@ TEST_CASE("building and releasing a tree a hundred times leaves no window or GDI
   // One round first, so that pools and caches are warm before counting.
   test.root().addChild(buildColumn());
   test.root().removeAllChildren();
-  const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  const DWORD userBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  test.settle();
+  const DWORD gdiBefore = support::settledGdiObjectCount();
+  const DWORD userBefore = support::userObjectCount();
   for (int i = 0; i < 100; ++i) {
     Box* column = buildColumn();
     test.root().addChild(column);
@@ -234,7 +236,6 @@ TEST_CASE("building and releasing a tree a hundred times leaves no window or GDI
   }
   test.settle();
   CHECK(childWindows() == 0);
-  // Wine answers 0 to both counts; there the window count above is what holds.
-  CHECK(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS) == gdiBefore);
-  CHECK(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS) == userBefore);
+  CHECK(support::settledGdiObjectCount() == gdiBefore);
+  CHECK(support::userObjectCount() == userBefore);
 }

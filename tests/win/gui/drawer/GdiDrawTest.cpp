@@ -23,6 +23,7 @@
 #include "s/image/BufferedImage.h"
 #include "s/system/os/StaticObj.h"
 #include "s/thread/Pool.h"
+#include "support/win/GuiObjectCount.h"
 
 using namespace s::gui::drawer;
 using s::base::Owned;
@@ -46,8 +47,6 @@ Owned<BufferedImage> backgroundImage(int w, int h) {
   }
   return image;
 }
-
-DWORD gdiObjects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
 
 using Paint = std::function<void(ISurface&)>;
 
@@ -140,7 +139,7 @@ TEST_CASE("frames painted through GDI read back the same pixels as on the image 
 }
 
 TEST_CASE("a window region rounded at the top keeps its bottom corners and loses the top ones") {
-  const DWORD before = gdiObjects();
+  const DWORD before = support::settledGdiObjectCount();
   auto window = window::win::Thin::create(rgb(17, 17, 17), rgb(116, 116, 116));
   struct Case {
     int top, bottom;
@@ -176,7 +175,7 @@ TEST_CASE("a window region rounded at the top keeps its bottom corners and loses
   HRGN handed = win::NativeRegion::build(window->makeRegion(0, 0, 9, 9)).detach();
   CHECK(GetObjectType(handed) == OBJ_REGION);
   DeleteObject(handed);
-  CHECK(gdiObjects() == before);
+  CHECK(support::gdiObjectCount() == before);
 }
 
 TEST_CASE("the device-context surface draws and measures text and leaves the context as it was") {
