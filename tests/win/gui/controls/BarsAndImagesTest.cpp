@@ -131,6 +131,9 @@ TEST_CASE("a status bar holds its children in the client box and lets the mouse 
   s::gui::IComponent* grip = corner->childAt(0);
   REQUIRE(grip != nullptr);
   CHECK(std::u16string(grip->className()) == u"s_gui_win_Image");
+  auto* gripImage = dynamic_cast<s::gui::win::Image*>(grip);
+  REQUIRE(gripImage != nullptr);
+  CHECK(std::u16string(gripImage->glyph().text()) == u"#Resizer");
   REQUIRE(handleOf(grip) != nullptr);
   CHECK(IsWindowVisible(handleOf(grip)) != 0);
   RECT gripArea{};
