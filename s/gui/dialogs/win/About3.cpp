@@ -13,6 +13,7 @@
 #include "s/gui/Spacer.h"
 #include "s/gui/dialogs/win/OpenWithShell.h"
 #include "s/gui/drawer/ISkin.h"
+#include "s/gui/drawer/IText.h"
 #include "s/gui/drawer/Skinner.h"
 #include "s/gui/drawer/button/Thin.h"
 #include "s/gui/drawer/text/Basic.h"
@@ -207,18 +208,18 @@ void About3::build() {
 
   applyDrawers();
 
+  // Every label but the title and the donation link: the title keeps the scheme's text colour
+  // on the window's face. Before the link colours, since a label's colour goes to all its fonts.
+  for (std::uint32_t i = 0; i < labels_.count(); ++i) {
+    auto* label = static_cast<Label*>(labels_.pointerAt(i));
+    if (label != titleLabel_ && label != donationLink_) label->setFontColour(0, 0, 0);
+  }
   for (Label* link : {webLink_, donationLink_}) {
     if (link == nullptr) continue;
     link->setLinkMode(true);
     link->addClickListener(this);
-    link->stateFont(2).setTextColour(0, 170, 0);
-    link->stateFont(3).setTextColour(170, 170, 0);
-  }
-  // Every label but the title and the donation link: the title keeps the scheme's text colour
-  // on the window's face.
-  for (std::uint32_t i = 0; i < labels_.count(); ++i) {
-    auto* label = static_cast<Label*>(labels_.pointerAt(i));
-    if (label != titleLabel_ && label != donationLink_) label->setFontColour(0, 0, 0);
+    link->stateFont(s::gui::drawer::IText::kLink).setTextColour(0, 170, 0);
+    link->stateFont(s::gui::drawer::IText::kLinkHot).setTextColour(170, 170, 0);
   }
 
   for (Button* button : {closeButton_, closeBox_}) {

@@ -3,6 +3,7 @@
 #include <doctest/doctest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@
 #include "s/thread/Lock.h"
 #include "s/thread/Pool.h"
 #include "support/TestStoreArea.h"
+#include "support/win/Cursor.h"
 #include "support/win/GuiObjectCount.h"
 #include "support/win/ResourceModule.h"
 #include "support/win/WindowEvents.h"
@@ -128,6 +130,17 @@ DWORD settled(DWORD (*count)()) {
   return last;
 }
 
+int widthOf(const RECT& r) { return r.right - r.left; }
+
+// Pixels of one colour within a component's rectangle of a window shot.
+int countIn(const Pixels& shot, const RECT& area, COLORREF colour) {
+  int count = 0;
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) count += shot.at(x, y) == colour;
+  }
+  return count;
+}
+
 BOOL CALLBACK collectChild(HWND child, LPARAM list) {
   reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
   return TRUE;
@@ -231,6 +244,34 @@ TEST_CASE("about: the tree in its order and sizes, every part inside the window"
   CHECK(textOf(about.donationLink()) == u"Please support us via donation.");
   CHECK(about.webLink()->isLink());
   CHECK(about.donationLink()->isLink());
+  rig.window().close();
+}
+
+TEST_CASE("about: the two links are green, and yellow under the mouse") {
+  AboutRig rig;
+  About3& about = rig.open();
+  const COLORREF normal = RGB(0, 170, 0);
+  const COLORREF hot = RGB(170, 170, 0);
+  const COLORREF black = RGB(0, 0, 0);
+  for (const s::gui::win::Label* link : {about.webLink(), about.donationLink()}) {
+    CAPTURE(narrow(textOf(link)));
+    REQUIRE(support::putCursorAt(POINT{1200, 1000}, GetDesktopWindow()));
+    REQUIRE(support::eventually([&] { return link->hoverState() == 0; }));
+    const RECT area = placeOf(link);
+    const Pixels before(rig.about());
+    // At least the underline in the link's colour, and no text of another.
+    CHECK(countIn(before, area, normal) >= widthOf(area) / 2);
+    CHECK(countIn(before, area, hot) == 0);
+    CHECK(countIn(before, area, black) == 0);
+
+    REQUIRE(support::putCursorAt(screenCentreOf(link), rig.about()));
+    REQUIRE(support::eventually([&] { return link->hoverState() == 1; }));
+    const Pixels hovered(rig.about());
+    CHECK(countIn(hovered, area, hot) >= widthOf(area) / 2);
+    CHECK(countIn(hovered, area, normal) == 0);
+    CHECK(countIn(hovered, area, black) == 0);
+  }
+  REQUIRE(support::putCursorAt(POINT{1200, 1000}, GetDesktopWindow()));
   rig.window().close();
 }
 
