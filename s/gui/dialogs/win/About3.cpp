@@ -148,6 +148,9 @@ void About3::releaseWindow() {
   donationLink_ = nullptr;
   banner_ = nullptr;
   body_ = nullptr;
+  icon_ = nullptr;
+  nameLabel_ = nullptr;
+  questionLabel_ = nullptr;
   labels_.clear();
 }
 
@@ -168,8 +171,9 @@ void About3::show(s::gui::IComponent* owner) {
 
 void About3::layOut() {
   relayoutInnermostFirst(*window_);
-  // The window's size comes from its binding, but what it holds must show: with the fonts of
-  // the platform the content can need more height than the default size gives.
+  // The window's size comes from its binding, but what it holds must show: the content's fixed
+  // sizes, spacers, gaps and margins alone take 287 pixels of the default 285, and its texts
+  // come on top (some 320 in all with the platform's fonts).
   const std::int32_t height = window_->minimumHeight();
   if (window_->height() < height) window_->setSize(window_->width(), height);
   window_->relayout();
@@ -279,9 +283,9 @@ void About3::buildBody(Box& body) {
   if (iconPicture_) icon->setPicture(iconPicture_.get(), false);
   icon->setFixedWidth(kIconSize);
   icon->setFixedHeight(kIconSize);
-  s::gui::addChild(*nameRow, std::move(icon));
+  icon_ = s::gui::addChild(*nameRow, std::move(icon));
   addSpacer(*nameRow, 5);
-  addLabel(*nameRow, titleEntry(), kNameFont);
+  nameLabel_ = addLabel(*nameRow, titleEntry(), kNameFont);
   s::gui::addChild(body, std::move(nameRow));
   addSpacer(body, 3);
 
@@ -334,7 +338,7 @@ void About3::buildDonation(Box& information) {
   inner->setWidthPercentage(100, false);
   inner->setBackgroundRgb(238, 250, 199, false);
   inner->alignBottom();
-  addLabel(*inner, titleEntry() + kQuestionOffset, kQuestionFont);
+  questionLabel_ = addLabel(*inner, titleEntry() + kQuestionOffset, kQuestionFont);
   donationLink_ = addLabel(*inner, titleEntry() + kDonationOffset, kDonationFont);
   s::gui::addChild(*outer, std::move(inner));
   s::gui::addChild(*donation, std::move(outer));

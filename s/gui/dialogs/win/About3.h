@@ -93,6 +93,11 @@ class About3 final : public s::gui::events::IEventListener,
   s::gui::win::Label* donationLink() const { return donationLink_; }
   s::gui::win::Image* banner() const { return banner_; }
   s::gui::win::Box* body() const { return body_; }
+  s::gui::win::Label* titleLabel() const { return titleLabel_; }
+  s::gui::win::Image* icon() const { return icon_; }
+  s::gui::win::Label* nameLabel() const { return nameLabel_; }
+  // Null when the edition asks for no donation.
+  s::gui::win::Label* questionLabel() const { return questionLabel_; }
 
  private:
   // Gives the window back; an owner that it left disabled is enabled again.
@@ -127,6 +132,9 @@ class About3 final : public s::gui::events::IEventListener,
   s::gui::win::Label* donationLink_ = nullptr;
   s::gui::win::Image* banner_ = nullptr;
   s::gui::win::Box* body_ = nullptr;
+  s::gui::win::Image* icon_ = nullptr;
+  s::gui::win::Label* nameLabel_ = nullptr;
+  s::gui::win::Label* questionLabel_ = nullptr;
   // Every label of the window, drawn by the skin's text drawer.
   s::col::_array::ArrayP labels_;
   // Set by a show, cleared once the owner is enabled again (on the window's thread).

@@ -130,6 +130,7 @@ DWORD settled(DWORD (*count)()) {
   return last;
 }
 
+int heightOf(const RECT& r) { return r.bottom - r.top; }
 int widthOf(const RECT& r) { return r.right - r.left; }
 
 // Pixels of one colour within a component's rectangle of a window shot.
@@ -139,6 +140,20 @@ int countIn(const Pixels& shot, const RECT& area, COLORREF colour) {
     for (int x = area.left; x < area.right; ++x) count += shot.at(x, y) == colour;
   }
   return count;
+}
+
+// The height the window's content needs: its fixed sizes, spacers, gaps and margins, with the
+// texts as tall as they measure. Root (margins 2 + 2, four gaps of 2): the title bar (margins 1
+// + 1 around the taller of its label and the 14-pixel close box), a spacer of 4, the body, a
+// spacer of 3 and the 20-pixel button row. Body: banner 100, name row 22, spacer 3, four rows
+// of 20, spacer 7, the donation box (margins 2 + 2 outside, 3 + 3 inside and a gap of 3
+// between its two labels), spacer 7.
+int contentHeight(const About3& about) {
+  const int title = std::max(14, static_cast<int>(about.titleLabel()->minimumHeight()));
+  const int donation = 2 + 3 + about.questionLabel()->minimumHeight() + 3 +
+                       about.donationLink()->minimumHeight() + 3 + 2;
+  const int body = 100 + 22 + 3 + 4 * 20 + 7 + donation + 7;
+  return 2 + (1 + title + 1) + 2 + 4 + 2 + body + 2 + 3 + 2 + 20 + 2;
 }
 
 BOOL CALLBACK collectChild(HWND child, LPARAM list) {
@@ -182,10 +197,10 @@ TEST_CASE("about: a frameless 340 x 285 window over a disabled owner, closed thr
     CHECK(IsWindowVisible(window));
     RECT r{};
     GetWindowRect(window, &r);
-    // 340 x 285, grown in height where the platform's fonts need more to show everything.
+    // 340 x 285, grown in height only as far as the content needs (the fixed sizes alone take
+    // 287 pixels, the texts come on top).
     CHECK(r.right - r.left == 340);
-    CHECK(r.bottom - r.top >= 285);
-    CHECK(r.bottom - r.top <= 340);
+    CHECK(r.bottom - r.top == std::max(285, static_cast<int>(rig.window().minimumHeight())));
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     CHECK((style & WS_POPUP) != 0);
     CHECK((style & (WS_CAPTION | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX)) == 0);
@@ -244,6 +259,102 @@ TEST_CASE("about: the tree in its order and sizes, every part inside the window"
   CHECK(textOf(about.donationLink()) == u"Please support us via donation.");
   CHECK(about.webLink()->isLink());
   CHECK(about.donationLink()->isLink());
+
+  // The name row right below the banner: the 16 x 16 icon, then (gap 7, spacer 5, gap 7) the
+  // name.
+  const RECT icon = placeOf(about.icon());
+  const RECT nameRow = placeOf(about.icon()->parent());
+  CHECK(widthOf(icon) == 16);
+  CHECK(heightOf(icon) == 16);
+  CHECK(nameRow.top == banner.bottom);
+  CHECK(heightOf(nameRow) == 22);
+  CHECK(icon.left == body.left);
+  CHECK(icon.top >= nameRow.top);
+  CHECK(icon.bottom <= nameRow.bottom);
+  const RECT name = placeOf(about.nameLabel());
+  CHECK(name.left == icon.right + 19);
+  CHECK(name.bottom <= nameRow.bottom);
+  CHECK(textOf(about.nameLabel()) == u"Vexo Ombrel");
+
+  // Four rows of 20 after a spacer of 3: a caption box 140 wide, then (gap 7) the value box to
+  // the body's right edge.
+  const s::gui::IComponent* information = about.webLink()->parent()->parent()->parent();
+  REQUIRE(information->childCount() >= 4);
+  const char16_t* const captions[] = {u"Version:", u"Last Updated:", u"License:", u"URL:"};
+  int top = nameRow.bottom + 3;
+  for (std::uint32_t i = 0; i < 4; ++i) {
+    CAPTURE(i);
+    const s::gui::IComponent* row = information->childAt(i);
+    REQUIRE(row->childCount() == 2);
+    const RECT caption = placeOf(row->childAt(0));
+    const RECT value = placeOf(row->childAt(1));
+    CHECK(caption.top == top);
+    CHECK(caption.left == body.left);
+    CHECK(widthOf(caption) == 140);
+    CHECK(heightOf(caption) == 20);
+    CHECK(value.top == top);
+    CHECK(value.left == caption.right + 7);
+    CHECK(value.right == body.right);
+    CHECK(heightOf(value) == 20);
+    REQUIRE(row->childAt(0)->childCount() == 1);
+    const auto* label = dynamic_cast<const s::gui::win::Label*>(row->childAt(0)->childAt(0));
+    REQUIRE(label != nullptr);
+    CHECK(textOf(label) == captions[i]);
+    top += 20;
+  }
+  CHECK(information->childAt(3)->childAt(1)->childAt(0) == about.webLink());
+
+  // After a spacer of 7 the donation box: the green margin of 2, then the pale inner column.
+  REQUIRE(about.questionLabel() != nullptr);
+  const s::gui::IComponent* inner = about.donationLink()->parent();
+  REQUIRE(about.questionLabel()->parent() == inner);
+  const RECT innerBox = placeOf(inner);
+  const RECT outerBox = placeOf(inner->parent());
+  CHECK(outerBox.top == top + 7);
+  CHECK(outerBox.left == body.left);
+  CHECK(outerBox.right == body.right);
+  CHECK(innerBox.left == outerBox.left + 2);
+  CHECK(innerBox.right == outerBox.right - 2);
+  CHECK(innerBox.top == outerBox.top + 2);
+  CHECK(innerBox.bottom == outerBox.bottom - 2);
+  const RECT question = placeOf(about.questionLabel());
+  CHECK(question.top >= innerBox.top + 3);
+  CHECK(donation.top >= question.bottom + 3);
+  CHECK(donation.bottom <= innerBox.bottom - 3);
+  CHECK(textOf(about.questionLabel()) == u"Is this freeware useful?");
+  // The body ends with a spacer of 7 below the donation box.
+  CHECK(body.bottom >= outerBox.bottom + 7);
+
+  moveAway();
+  const Pixels shot(rig.about());
+  const COLORREF green = RGB(154, 206, 2);
+  const COLORREF pale = RGB(238, 250, 199);
+  const RECT margins[] = {
+      {outerBox.left, outerBox.top, outerBox.right, outerBox.top + 2},
+      {outerBox.left, outerBox.bottom - 2, outerBox.right, outerBox.bottom},
+      {outerBox.left, outerBox.top, outerBox.left + 2, outerBox.bottom},
+      {outerBox.right - 2, outerBox.top, outerBox.right, outerBox.bottom},
+  };
+  for (const RECT& margin : margins) {
+    CHECK(countIn(shot, margin, green) == widthOf(margin) * heightOf(margin));
+  }
+  // The inner column's own margin of 3 is pale all round; its labels lie on the same colour.
+  const RECT innerMargins[] = {
+      {innerBox.left, innerBox.top, innerBox.right, innerBox.top + 3},
+      {innerBox.left, innerBox.bottom - 3, innerBox.right, innerBox.bottom},
+      {innerBox.left, innerBox.top, innerBox.left + 3, innerBox.bottom},
+      {innerBox.right - 3, innerBox.top, innerBox.right, innerBox.bottom},
+  };
+  for (const RECT& margin : innerMargins) {
+    CHECK(countIn(shot, margin, pale) == widthOf(margin) * heightOf(margin));
+  }
+  CHECK(shot.at(question.right - 1, question.top) == pale);
+  CHECK(shot.at(innerBox.right - 4, donation.bottom - 1) == pale);
+
+  // Nothing more than the content's need: the window is 285 high, or exactly as tall as the
+  // content when that is taller.
+  CHECK(rig.window().minimumHeight() == contentHeight(about));
+  CHECK(client.bottom == std::max(285, contentHeight(about)));
   rig.window().close();
 }
 
