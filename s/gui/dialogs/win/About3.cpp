@@ -158,14 +158,17 @@ void About3::show(s::gui::IComponent* owner) {
   releaseWindow();
   owner_ = owner;
   if (binding_ == nullptr) return;
+  closeSeen_ = false;
   build();
   layOut();
   window_->show(true, true);
   if (owner_ != nullptr) {
-    ownerDisabled_ = true;
+    // The window lives on its own thread and may close at any point here. Its close enables
+    // the owner only once the flag says the owner is disabled; a close that came before the
+    // flag left closeSeen_ behind, and then the owner is enabled here.
     owner_->enable(false);
-    // The window may have closed before the owner was disabled (it lives on its own thread).
-    if (window_->hasClosed() && ownerDisabled_.exchange(false)) owner_->enable(true);
+    ownerDisabled_ = true;
+    if (closeSeen_ && ownerDisabled_.exchange(false)) owner_->enable(true);
   }
 }
 
@@ -369,9 +372,9 @@ void About3::event(s::base::IObject* source, std::int32_t code) {
   if (source == nullptr) return;
   if (window_ &&
       source == static_cast<s::base::IObject*>(static_cast<s::gui::IWindow*>(window_.get()))) {
-    if (code == s::gui::IWindow::kClose && ownerDisabled_.exchange(false) && owner_ != nullptr) {
-      owner_->enable(true);
-    }
+    if (code != s::gui::IWindow::kClose) return;
+    closeSeen_ = true;
+    if (ownerDisabled_.exchange(false) && owner_ != nullptr) owner_->enable(true);
     return;
   }
   if (webLink_ != nullptr && source == static_cast<s::base::IObject*>(webLink_)) {

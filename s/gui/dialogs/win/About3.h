@@ -137,8 +137,10 @@ class About3 final : public s::gui::events::IEventListener,
   s::gui::win::Label* questionLabel_ = nullptr;
   // Every label of the window, drawn by the skin's text drawer.
   s::col::_array::ArrayP labels_;
-  // Set by a show, cleared once the owner is enabled again (on the window's thread).
+  // Set by a show once the owner is disabled, cleared once it is enabled again.
   std::atomic<bool> ownerDisabled_{false};
+  // Set by the close of the last show's window (on its thread).
+  std::atomic<bool> closeSeen_{false};
 };
 
 }  // namespace s::gui::dialogs

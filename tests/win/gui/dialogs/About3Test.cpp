@@ -10,6 +10,7 @@
 #include "s/app/AppWindow.h"
 #include "s/app/win/AppBase.h"
 #include "s/gui/Box.h"
+#include "s/gui/LeafComponent.h"
 #include "s/gui/dialogs/win/AboutOpener.h"
 #include "s/gui/drawer/Skinner.h"
 #include "s/gui/win/Button.h"
@@ -155,6 +156,32 @@ int contentHeight(const About3& about) {
   const int body = 100 + 22 + 3 + 4 * 20 + 7 + donation + 7;
   return 2 + (1 + title + 1) + 2 + 4 + 2 + body + 2 + 3 + 2 + 20 + 2;
 }
+
+// An owner without a window of its own whose disabling closes the About window there and then,
+// before or after the disabling takes effect: the close comes while the show is still at work.
+class ClosingOwner final : public s::gui::LeafComponent {
+ public:
+  const char16_t* className() const override { return u"test_ClosingOwner"; }
+  s::base::IObject* newInstance() const override { return nullptr; }
+  void release() override {}
+  void reset() override {}
+
+  void enable(bool on) override {
+    if (!on && closeFirst) closeAbout();
+    LeafComponent::enable(on);
+    if (!on && !closeFirst) closeAbout();
+  }
+
+  AboutOpener* opener = nullptr;
+  bool closeFirst = true;
+
+ private:
+  void closeAbout() const {
+    if (opener->about() != nullptr && opener->about()->window() != nullptr) {
+      opener->about()->window()->close();
+    }
+  }
+};
 
 BOOL CALLBACK collectChild(HWND child, LPARAM list) {
   reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
@@ -507,6 +534,20 @@ TEST_CASE("about: its place and size persist in AboutWindow\\View") {
   CHECK(r.left == 200);
   CHECK(r.top == 150);
   rig.window().close();
+}
+
+TEST_CASE("about: a window that closes while the show disables the owner leaves it enabled") {
+  for (const bool closeFirst : {true, false}) {
+    CAPTURE(closeFirst);
+    ClosingOwner owner;
+    AboutRig rig;
+    owner.opener = &rig.opener;
+    owner.closeFirst = closeFirst;
+    rig.opener.open(rig.app.get(), &owner);
+    REQUIRE(rig.opener.about() != nullptr);
+    CHECK(support::eventually([&] { return rig.closed(); }));
+    CHECK(owner.isEnabled());
+  }
 }
 
 TEST_CASE("about: given back while open, it enables its owner again") {
