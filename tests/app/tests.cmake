@@ -31,7 +31,8 @@ if(WIN32)
     separate_arguments(gate)
     list(GET gate 0 version)
     add_test(NAME heap_gate_${version}
-             COMMAND bash "${CMAKE_CURRENT_LIST_DIR}/gate/run-gate.sh" $<TARGET_FILE:heap_gate_probe> ${gate})
+             COMMAND bash "${CMAKE_SOURCE_DIR}/tests/support/run-as-version.sh"
+                     $<TARGET_FILE:heap_gate_probe> ${gate})
     set_tests_properties(heap_gate_${version} PROPERTIES RESOURCE_LOCK vexo_heap_registry
                          LABELS emulated-slow)
   endforeach()

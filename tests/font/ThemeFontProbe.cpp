@@ -1,6 +1,6 @@
 // A new font's description in a process that Wine tells another Windows version
-// (run-versioned.sh): from 6.0 on, the theme's caption font when the visual-styles library
-// has one, else the plain default. The version the process must see comes in
+// (tests/support/run-as-version.sh): from 6.0 on, the theme's caption font when the visual-styles
+// library has one, else the plain default. The version the process must see comes in
 // VEXO_EXPECT_VERSION ("6.0", "5.1").
 #include <doctest/doctest.h>
 #include <windows.h>

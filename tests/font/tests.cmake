@@ -1,5 +1,5 @@
 # The font's starting description depends on the Windows version the process sees, which Wine
-# fixes when a process starts: one run of the probe per version (run-versioned.sh).
+# fixes when a process starts: one run of the probe per version (tests/support/run-as-version.sh).
 if(WIN32)
   add_executable(theme_font_probe "${CMAKE_CURRENT_SOURCE_DIR}/main.cpp"
                                   "${CMAKE_CURRENT_LIST_DIR}/ThemeFontProbe.cpp")
@@ -11,8 +11,9 @@ if(WIN32)
     list(GET run 0 version)
     list(GET run 1 expected)
     add_test(NAME theme_font_${version}
-             COMMAND bash "${CMAKE_CURRENT_LIST_DIR}/run-versioned.sh"
-                     $<TARGET_FILE:theme_font_probe> ${version} ${expected})
+             COMMAND ${CMAKE_COMMAND} -E env VEXO_EXPECT_VERSION=${expected}
+                     bash "${CMAKE_SOURCE_DIR}/tests/support/run-as-version.sh"
+                     $<TARGET_FILE:theme_font_probe> ${version})
     set_tests_properties(theme_font_${version} PROPERTIES LABELS emulated-slow
                          FAIL_REGULAR_EXPRESSION "test cases: *0 *\\|")
   endforeach()

@@ -1,5 +1,5 @@
 // One process of the gate tests: Wine reports the Windows version chosen for this program's
-// name. Usage: heap_gate_<version>.exe MAJOR MINOR changed|unsupported
+// name. Usage: heap_gate_probe_<version>.exe MAJOR MINOR changed|unsupported
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

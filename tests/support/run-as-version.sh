@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Runs a test program with Wine reporting one Windows version to it alone:
-#   run-versioned.sh PROGRAM.exe WINE_VERSION EXPECTED_VERSION [arguments]
+#   run-as-version.sh PROGRAM.exe WINE_VERSION [arguments]
 # Wine reads a program's version by its file name when the process starts, so the program runs
 # as a copy named after the version, with a per-program version set for that name only.
 set -euo pipefail
-program=$1 version=$2 expected=$3
-shift 3
+program=$1 version=$2
+shift 2
 root=$(cd "$(dirname "$0")/../.." && pwd)
 run="$root/scripts/wine-run.sh"
 prefix=${VEXO_WINEPREFIX:-$root/build/wineprefix}
@@ -37,4 +37,4 @@ cleanup() {
 trap cleanup EXIT
 cp "$program" "$work/$exe"
 reg add "$key" /v Version /d "$version" /f >/dev/null
-VEXO_EXPECT_VERSION=$expected "$run" "$work/$exe" "$@"
+"$run" "$work/$exe" "$@"
