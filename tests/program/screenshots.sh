@@ -25,32 +25,10 @@ export VEXO_WINEPREFIX=${VEXO_WINEPREFIX:-$root/build/run-prefix}
 export LC_ALL=C.UTF-8
 drive() { "$root/scripts/wine-run.sh" "$driver" "$@"; }
 caption=$(basename "$program" .exe)
-settings='HKCU\Software\Vexo\Vexo Ombrel\SaveData'
-view="$settings\\MainWindow\\View"
-subsystems='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\SubSystems'
-memory='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Memory Management'
-stock_windows='%SystemRoot%\system32\csrss.exe ObjectDirectory=\Windows SharedSection=1024,3072,512 Windows=On SubSystemType=Windows ServerDll=basesrv,1 ServerDll=winsrv:UserServerDllInitialization,3 ServerDll=winsrv:ConServerDllInitialization,2 ProfileControl=Off MaxRequestThreads=16'
+source "$root/tests/program/values.sh"
 # What pressing the apply button rewrites, and the language chosen below.
 kept=("$subsystems|Windows" "$memory|SessionViewSize" "$settings\\Language|"
   "$view|OperationDone" "$view|OriginalSessionViewSize" "$view|OriginalDesktopHeap")
-
-# A value as type and bytes, or "absent"; and back.
-value_of() {
-  local hex
-  hex=$(drive reg-get key="$1" name="$2" print=hex absent-ok=1)
-  if [ "$hex" = "value absent" ]; then
-    echo absent
-  else
-    echo "$(drive reg-get key="$1" name="$2" print=type) $hex"
-  fi
-}
-put_value() {  # KEY NAME "TYPE HEX"|absent
-  if [ "$3" = absent ]; then
-    drive reg-delete key="$1" name="$2" >/dev/null 2>&1 || true
-  else
-    drive reg-set key="$1" name="$2" type="${3%% *}" hex="${3#* }" >/dev/null
-  fi
-}
 
 work=$(mktemp -d)
 pid=

@@ -12,14 +12,8 @@ wine_run="$program_root/scripts/wine-run.sh"
 test_name=$(basename "$0" .sh)
 export LC_ALL=C.UTF-8
 
-subsystems='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\SubSystems'
-memory='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Memory Management'
 subsystems_path='SYSTEM\CurrentControlSet\Control\Session Manager\SubSystems'
-product_key='HKCU\Software\Vexo\Vexo Ombrel'
-settings="$product_key\\SaveData"
-view="$settings\\MainWindow\\View"
 app_defaults='HKCU\Software\Wine\AppDefaults'
-stock_windows='%SystemRoot%\system32\csrss.exe ObjectDirectory=\Windows SharedSection=1024,3072,512 Windows=On SubSystemType=Windows ServerDll=basesrv,1 ServerDll=winsrv:UserServerDllInitialization,3 ServerDll=winsrv:ConServerDllInitialization,2 ProfileControl=Off MaxRequestThreads=16'
 caption=$(basename "$program" .exe)
 work=$(mktemp -d)
 pids=()
@@ -29,6 +23,7 @@ version_keys=()
 drive() { "$wine_run" "$driver" "$@"; }
 # Steps from standard input, one driver process for all of them.
 drive_steps() { "$wine_run" "$driver" run -; }
+source "$program_root/tests/program/values.sh"
 
 fail() {
   echo "FAIL: $test_name: $*" >&2
@@ -41,24 +36,6 @@ must_fail() {
   local rc=0
   failed_output=$(drive "$@" 2>&1) || rc=$?
   [ "$rc" = 1 ] || fail "expected exit 1 from '$*', got $rc: $failed_output"
-}
-
-# The value as the driver prints it (type and bytes), or "absent".
-value_of() {
-  local out
-  out=$(drive reg-get key="$1" name="$2" print=hex absent-ok=1)
-  if [ "$out" = "value absent" ]; then
-    echo absent
-  else
-    echo "$(drive reg-get key="$1" name="$2" print=type) $out"
-  fi
-}
-put_value() {  # KEY NAME "TYPE HEX"|absent
-  if [ "$3" = absent ]; then
-    drive reg-delete key="$1" name="$2" >/dev/null 2>&1 || true
-  else
-    drive reg-set key="$1" name="$2" type="${3%% *}" hex="${3#* }" >/dev/null
-  fi
 }
 
 saved_windows=$(value_of "$subsystems" Windows)
