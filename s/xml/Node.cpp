@@ -209,6 +209,9 @@ class Node::Supply {
 
   AttrFactory& recordPool() { return recordPool_; }
   TextArena& texts() { return texts_; }
+  // The end of the bytes being read, which may lie past the end of the document (a zero byte).
+  const std::uint8_t* readableEnd() const { return readableEnd_; }
+  void setReadableEnd(const std::uint8_t* end) { readableEnd_ = end; }
 
   // The children of one element while it is read. They wait on the reading's stack, above
   // those of the elements around it, and join the element's list at once when it ends (on
@@ -252,6 +255,7 @@ class Node::Supply {
   Batch nodes_;
   Batch records_;
   PointerList<Node, 0> openChildren_;
+  const std::uint8_t* readableEnd_ = nullptr;
   // Declared last, so closed first: it only lets go of its hold on the last chunk.
   TextArena texts_;
 };
@@ -377,6 +381,7 @@ void Node::parseUtf8(const ArrayU08& bytes) {
   // A zero byte in the document ends it, like the terminator.
   const auto* zero = static_cast<const std::uint8_t*>(std::memchr(begin, 0, count));
   Supply supply;
+  supply.setReadableEnd(begin + count);
   parseDocument(begin, zero != nullptr ? zero : begin + count, supply);
 }
 
@@ -464,7 +469,8 @@ void Node::addRecord(Supply& supply, const char16_t* name, std::uint32_t nameLen
 void Node::addRecord(Supply& supply, const std::uint8_t* name, std::uint32_t nameBytes,
                      const std::uint8_t* value, std::uint32_t valueBytes) {
   attributes_.append(supply.recordPool().fillFromUtf8(supply.takeRecord(), supply.texts(), name,
-                                                      nameBytes, value, valueBytes));
+                                                      nameBytes, value, valueBytes,
+                                                      supply.readableEnd()));
 }
 
 const char16_t* Node::setCommentName(const char16_t* at, const char16_t* end) {
