@@ -354,16 +354,28 @@ class Blocks {
     return out + kEndGather.counts[second];
   }
 
-  // A block of ASCII after a block that ended in ASCII: all 16 units as they are.
+  // A block of ASCII after a block that ended in ASCII: all 16 units as they are, the last
+  // byte's unit first (false, nothing done, for any other block).
   VEXO_SSSE3 bool ascii(__m128i bytes, char16_t* out) {
     if ((_mm_movemask_epi8(bytes) | (_mm_movemask_epi8(previous_) & 0x8000)) != 0) return false;
-    const __m128i x = _mm_alignr_epi8(bytes, previous_, 15);
-    const __m128i zero = _mm_setzero_si128();
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(x, zero));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(x, zero));
+    widen(_mm_alignr_epi8(bytes, previous_, 15), out);
     previous_ = bytes;
-    previousCont_ = zero;
+    previousCont_ = _mm_setzero_si128();
     return true;
+  }
+
+  // The first block of a text: as step() with nothing ending before it, ASCII in one go.
+  VEXO_SSSE3 char16_t* first(__m128i bytes, char16_t* out) {
+    if (_mm_movemask_epi8(bytes) != 0) return step(bytes, 0xFFFE, out);
+    widen(bytes, out);
+    previous_ = bytes;
+    return out + 15;
+  }
+
+  VEXO_SSSE3 static void widen(__m128i bytes, char16_t* out) {
+    const __m128i zero = _mm_setzero_si128();
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(bytes, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(bytes, zero));
   }
 
   VEXO_SSSE3 bool right() const {
@@ -387,28 +399,42 @@ class Blocks {
 VEXO_SSSE3 char16_t* decodeBlocks(const std::uint8_t* in, std::uint32_t count, char16_t* out) {
   const std::uint8_t* const end = in + count;
   char16_t* const start = out;
+  const __m128i offsets = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
   Blocks blocks;
-  // Nothing ends before the first byte.
-  unsigned keep = 0xFFFE;
-  const std::uint8_t* at = in;
-  for (; end - at >= 16; at += 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-    if (keep == 0xFFFF && blocks.ascii(bytes, out)) {
-      out += 16;
-      continue;
+  if (count < 16) {
+    // Past the end the block reads as zeros, so that the last character ends and a form cut by
+    // the end shows.
+    const __m128i bytes =
+        _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in)),
+                      _mm_cmpgt_epi8(_mm_set1_epi8(static_cast<char>(count)), offsets));
+    if (_mm_movemask_epi8(bytes) == 0) {
+      Blocks::widen(bytes, out);
+      return out + count;
     }
-    out = blocks.step(bytes, keep, out);
-    keep = 0xFFFF;
+    // Nothing ends before the first byte.
+    out = blocks.step(bytes, 0xFFFEu & ((2u << count) - 1), out);
+  } else {
+    out = blocks.first(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in)), out);
+    const std::uint8_t* at = in + 16;
+    for (; end - at >= 16; at += 16) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+      if (blocks.ascii(bytes, out)) {
+        out += 16;
+      } else {
+        out = blocks.step(bytes, 0xFFFF, out);
+      }
+    }
+    // The last block, 0 to 15 bytes, ends the last character.
+    const auto left = static_cast<unsigned>(end - at);
+    const __m128i bytes =
+        _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)),
+                      _mm_cmpgt_epi8(_mm_set1_epi8(static_cast<char>(left)), offsets));
+    if (blocks.ascii(bytes, out)) {
+      out += left + 1;
+    } else {
+      out = blocks.step(bytes, (2u << left) - 1, out);
+    }
   }
-  // The last block, 0 to 15 bytes: what lies past the end reads as zeros, so that the last
-  // character ends and a form cut by the end shows.
-  const auto left = static_cast<unsigned>(end - at);
-  const __m128i inside =
-      _mm_cmpgt_epi8(_mm_set1_epi8(static_cast<char>(left)),
-                     _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15));
-  const __m128i bytes =
-      _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)), inside);
-  out = blocks.step(bytes, keep & ((2u << left) - 1), out);
   if (blocks.right()) return out;
   return decodeUtf8(in, count, start);
 }
@@ -418,12 +444,15 @@ bool processorHasSsse3() {
   return __get_cpuid(1, &eax, &ebx, &ecx, &edx) != 0 && (ecx & bit_SSSE3) != 0;
 }
 
+// Read at start-up rather than on first use, so that the call needs no guard: a text decoded
+// by another file's start-up code before this is set goes through decodeUtf8, with the same
+// units.
+const bool kBlocks = processorHasSsse3();
+
 }  // namespace
 
 char16_t* decodeUtf8Padded(const std::uint8_t* in, std::uint32_t count, char16_t* out) {
-  static const bool blocks = processorHasSsse3();
-  if (blocks) return decodeBlocks(in, count, out);
-  return decodeUtf8(in, count, out);
+  return kBlocks ? decodeBlocks(in, count, out) : decodeUtf8(in, count, out);
 }
 
 #else
