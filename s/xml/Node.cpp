@@ -420,7 +420,7 @@ const Unit* Node::parseElement(const Unit* at, const Unit* end, std::uint32_t de
   }
   const Unit* nameStart = at;
   while (at != end && !isXmlBlank(*at) && *at != u'/' && *at != u'>') ++at;
-  setNameUnits(nameStart, unitsBetween(nameStart, at));
+  setNameUnits(nameStart, unitsBetween(nameStart, at), end);
 
   for (;;) {
     at = skipBlanks(at, end);
@@ -509,9 +509,24 @@ void Node::reserveName(std::uint32_t length) {
   nameCapacity_ = length + 1;
 }
 
-void Node::setNameUnits(const std::uint8_t* bytes, std::uint32_t count) {
+void Node::setNameUnits(const std::uint8_t* bytes, std::uint32_t count,
+                        [[maybe_unused]] const std::uint8_t* end) {
   // The byte count bounds the units.
   reserveName(count);
+#if defined(__SSE2__)
+  // Most names are a few ASCII letters: widened as one block where the bytes and the storage
+  // allow.
+  if (count <= 8 && end - bytes >= 16 && nameCapacity_ >= 8) {
+    const __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+    if ((static_cast<unsigned>(_mm_movemask_epi8(sixteen)) & ((1u << count) - 1)) == 0) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(name_),
+                       _mm_unpacklo_epi8(sixteen, _mm_setzero_si128()));
+      name_[count] = 0;
+      nameLength_ = count;
+      return;
+    }
+  }
+#endif
   // Most names are a few ASCII letters: widened here rather than through the decoder's call.
   std::uint32_t ascii = 0;
   while (ascii < count && bytes[ascii] < 0x80) {
