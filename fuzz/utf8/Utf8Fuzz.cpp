@@ -1,8 +1,9 @@
-// Decodes arbitrary bytes with the fast UTF-8 decoder and with the plain one (one character at a
-// time) and stops where they differ or where the fast one writes past its room (one unit per
-// byte). The input is decoded whole and from each of its first 8 bytes on, so that every form
-// meets every offset of the decoder's blocks and words. The input sits in memory of exactly its
-// size, so any read past the end shows.
+// Decodes arbitrary bytes with the fast UTF-8 decoders (decodeUtf8, and decodeUtf8Padded with
+// the input's first bytes as the slack it may read) and with the plain one (one character at a
+// time) and stops where they differ or where a fast one writes past its room. The input is decoded
+// whole and from each of its first 8 bytes on, so that every form meets every offset of the
+// decoder's blocks and words. The input sits in memory of exactly its size, so any read past the
+// end shows.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -27,6 +28,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (fast[static_cast<std::size_t>(i)] != plain[static_cast<std::size_t>(i)]) std::abort();
     }
     for (std::size_t i = count; i < fast.size(); ++i) {
+      if (fast[i] != kUntouched) std::abort();
+    }
+    // The padded decoder, with the input's own first bytes (or zeros) as the slack it may read
+    // past the end, and its room of kUtf8Slack more units.
+    std::vector<std::uint8_t> padded(in, in + count);
+    for (std::size_t i = 0; i < s::str::strbuffer::kUtf8Slack; ++i)
+      padded.push_back(i < size ? data[i] : 0);
+    const std::size_t room = count + s::str::strbuffer::kUtf8Slack;
+    fast.assign(room + 8, kUntouched);
+    fastEnd = s::str::strbuffer::decodeUtf8Padded(padded.data(), count, fast.data());
+    if (fastEnd - fast.data() != units) std::abort();
+    for (std::ptrdiff_t i = 0; i < units; ++i) {
+      if (fast[static_cast<std::size_t>(i)] != plain[static_cast<std::size_t>(i)]) std::abort();
+    }
+    for (std::size_t i = room; i < fast.size(); ++i) {
       if (fast[i] != kUntouched) std::abort();
     }
   }

@@ -59,6 +59,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (units > 0 && std::memcmp(plain.data(), text->text(), units * sizeof(char16_t)) != 0)) {
       std::abort();
     }
+    // The padded decoder too, with zeros as the slack it may read.
+    std::vector<std::uint8_t> padded(data, data + size);
+    padded.resize(size + s::str::strbuffer::kUtf8Slack);
+    std::vector<char16_t> blocks(size + s::str::strbuffer::kUtf8Slack);
+    const char16_t* blocksEnd = s::str::strbuffer::decodeUtf8Padded(
+        padded.data(), static_cast<std::uint32_t>(size), blocks.data());
+    if (blocksEnd - blocks.data() != plainEnd - plain.data() ||
+        (units > 0 && std::memcmp(plain.data(), blocks.data(), units * sizeof(char16_t)) != 0)) {
+      std::abort();
+    }
   }
   auto fromText = s::xml::newNode();
   fromText->parse(text->text());

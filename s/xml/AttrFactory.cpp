@@ -95,17 +95,22 @@ AttrRecord* AttrFactory::fill(void* taken, const char16_t* name, std::uint32_t n
 
 AttrRecord* AttrFactory::fillFromUtf8(void* taken, TextArena& arena, const std::uint8_t* name,
                                       std::uint32_t nameBytes, const std::uint8_t* value,
-                                      std::uint32_t valueBytes) {
+                                      std::uint32_t valueBytes, const std::uint8_t* readableEnd) {
+  using s::str::strbuffer::kUtf8Slack;
+  // The name lies before the value, so the value's end tells for both.
+  const bool padded = readableEnd - (value + valueBytes) >= std::ptrdiff_t{kUtf8Slack};
+  char16_t* (*const decode)(const std::uint8_t*, std::uint32_t, char16_t*) =
+      padded ? s::str::strbuffer::decodeUtf8Padded : s::str::strbuffer::decodeUtf8;
   // No byte yields more than one unit (a four-byte sequence yields two), so the byte counts
   // bound the units.
-  AttrRecord* record = withBlock(taken, std::size_t{nameBytes} + valueBytes + 2, &arena);
+  AttrRecord* record =
+      withBlock(taken, std::size_t{nameBytes} + valueBytes + 2 + (padded ? kUtf8Slack : 0), &arena);
   char16_t* block = record->name;
   // Text records, most of a document's, have no name.
-  char16_t* nameEnd =
-      nameBytes == 0 ? block : s::str::strbuffer::decodeUtf8(name, nameBytes, block);
+  char16_t* nameEnd = nameBytes == 0 ? block : decode(name, nameBytes, block);
   *nameEnd = 0;
   char16_t* valueStart = nameEnd + 1;
-  char16_t* valueEnd = s::str::strbuffer::decodeUtf8(value, valueBytes, valueStart);
+  char16_t* valueEnd = decode(value, valueBytes, valueStart);
   *valueEnd = 0;
   arena.commit(valueEnd + 1);
   record->nameLength = static_cast<std::uint32_t>(nameEnd - block);

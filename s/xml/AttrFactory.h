@@ -51,10 +51,11 @@ class AttrFactory final : public s::thread::PoolerBase {
   // the two texts, cut from arena when given.
   AttrRecord* fill(void* taken, const char16_t* name, std::uint32_t nameLength,
                    const char16_t* value, std::uint32_t valueLength, TextArena* arena = nullptr);
-  // The same from UTF-8 bytes, decoded straight into the record's text block.
+  // The same from UTF-8 bytes, decoded straight into the record's text block. The bytes before
+  // readableEnd may be read, so that texts that end well before it are decoded in whole blocks.
   AttrRecord* fillFromUtf8(void* taken, TextArena& arena, const std::uint8_t* name,
                            std::uint32_t nameBytes, const std::uint8_t* value,
-                           std::uint32_t valueBytes);
+                           std::uint32_t valueBytes, const std::uint8_t* readableEnd);
 
  private:
   static void closeAtExit(void* factory);

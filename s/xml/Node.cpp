@@ -86,10 +86,12 @@ const char16_t* skipBlanks(const char16_t* at, const char16_t* end) {
   return at;
 }
 
-const std::uint8_t* skipBlanks(const std::uint8_t* at, const std::uint8_t* end) {
+// A run of blanks from a blank at `at` on.
+__attribute__((noinline)) const std::uint8_t* skipBlankRun(const std::uint8_t* at,
+                                                           const std::uint8_t* end) {
 #if defined(__SSE2__)
   // The layout between elements is a line break and an indent: a block at once.
-  if (end - at >= 16 && isXmlBlank(*at)) {
+  if (end - at >= 16) {
     __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
     __m128i blank = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(sixteen, _mm_set1_epi8(' ')),
                                               _mm_cmpeq_epi8(sixteen, _mm_set1_epi8('\n'))),
@@ -102,6 +104,11 @@ const std::uint8_t* skipBlanks(const std::uint8_t* at, const std::uint8_t* end) 
 #endif
   while (at != end && isXmlBlank(*at)) ++at;
   return at;
+}
+
+// Most places where blanks may stand hold none: that is told without a call.
+inline const std::uint8_t* skipBlanks(const std::uint8_t* at, const std::uint8_t* end) {
+  return at != end && isXmlBlank(*at) ? skipBlankRun(at, end) : at;
 }
 
 // The first unit equal to `unit`, or end. Most stretches searched are short (a value, a line of
@@ -248,6 +255,9 @@ class Node::Supply {
 
   AttrFactory& recordPool() { return recordPool_; }
   TextArena& texts() { return texts_; }
+  // The end of the bytes being read, which may lie past the end of the document (a zero byte).
+  const std::uint8_t* readableEnd() const { return readableEnd_; }
+  void setReadableEnd(const std::uint8_t* end) { readableEnd_ = end; }
 
   // The children of one element while it is read. They wait on the reading's stack, above
   // those of the elements around it, and join the element's list at once when it ends (on
@@ -291,6 +301,7 @@ class Node::Supply {
   Batch nodes_;
   Batch records_;
   PointerList<Node, 0> openChildren_;
+  const std::uint8_t* readableEnd_ = nullptr;
   // Declared last, so closed first: it only lets go of its hold on the last chunk.
   TextArena texts_;
 };
@@ -416,6 +427,7 @@ void Node::parseUtf8(const ArrayU08& bytes) {
   // A zero byte in the document ends it, like the terminator.
   const auto* zero = static_cast<const std::uint8_t*>(std::memchr(begin, 0, count));
   Supply supply;
+  supply.setReadableEnd(begin + count);
   parseDocument(begin, zero != nullptr ? zero : begin + count, supply);
 }
 
@@ -447,7 +459,7 @@ const Unit* Node::parseElement(const Unit* at, const Unit* end, std::uint32_t de
   }
   const Unit* nameStart = at;
   while (at != end && !isXmlBlank(*at) && *at != u'/' && *at != u'>') ++at;
-  setNameUnits(nameStart, unitsBetween(nameStart, at));
+  setNameUnits(nameStart, unitsBetween(nameStart, at), end);
 
   for (;;) {
     at = skipBlanks(at, end);
@@ -503,7 +515,8 @@ void Node::addRecord(Supply& supply, const char16_t* name, std::uint32_t nameLen
 void Node::addRecord(Supply& supply, const std::uint8_t* name, std::uint32_t nameBytes,
                      const std::uint8_t* value, std::uint32_t valueBytes) {
   attributes_.append(supply.recordPool().fillFromUtf8(supply.takeRecord(), supply.texts(), name,
-                                                      nameBytes, value, valueBytes));
+                                                      nameBytes, value, valueBytes,
+                                                      supply.readableEnd()));
 }
 
 const char16_t* Node::setCommentName(const char16_t* at, const char16_t* end) {
@@ -535,9 +548,24 @@ void Node::reserveName(std::uint32_t length) {
   nameCapacity_ = length + 1;
 }
 
-void Node::setNameUnits(const std::uint8_t* bytes, std::uint32_t count) {
+void Node::setNameUnits(const std::uint8_t* bytes, std::uint32_t count,
+                        [[maybe_unused]] const std::uint8_t* end) {
   // The byte count bounds the units.
   reserveName(count);
+#if defined(__SSE2__)
+  // Most names are a few ASCII letters: widened as one block where the bytes and the storage
+  // allow.
+  if (count <= 8 && end - bytes >= 16 && nameCapacity_ >= 8) {
+    const __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+    if ((static_cast<unsigned>(_mm_movemask_epi8(sixteen)) & ((1u << count) - 1)) == 0) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(name_),
+                       _mm_unpacklo_epi8(sixteen, _mm_setzero_si128()));
+      name_[count] = 0;
+      nameLength_ = count;
+      return;
+    }
+  }
+#endif
   // Most names are a few ASCII letters: widened here rather than through the decoder's call.
   std::uint32_t ascii = 0;
   while (ascii < count && bytes[ascii] < 0x80) {

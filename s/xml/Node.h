@@ -121,9 +121,12 @@ class Node final : public IXml, public s::thread::IPoolable {
   // The "!" of a comment and the two units after it, as the name; returns where they end.
   const char16_t* setCommentName(const char16_t* at, const char16_t* end);
   const std::uint8_t* setCommentName(const std::uint8_t* at, const std::uint8_t* end);
-  void setNameUnits(const char16_t* text, std::uint32_t length) { assignName(text, length); }
+  // The element's name from the units or bytes at text; the bytes before end may be read.
+  void setNameUnits(const char16_t* text, std::uint32_t length, const char16_t*) {
+    assignName(text, length);
+  }
   void assignName(const char16_t* text, std::uint32_t length);
-  void setNameUnits(const std::uint8_t* bytes, std::uint32_t count);
+  void setNameUnits(const std::uint8_t* bytes, std::uint32_t count, const std::uint8_t* end);
   void addRecord(Supply& supply, const char16_t* name, std::uint32_t nameLength,
                  const char16_t* value, std::uint32_t valueLength);
   void addRecord(Supply& supply, const std::uint8_t* name, std::uint32_t nameBytes,

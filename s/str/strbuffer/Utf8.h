@@ -14,6 +14,14 @@ namespace s::str::strbuffer {
 // have been used as scratch.
 char16_t* decodeUtf8(const std::uint8_t* in, std::uint32_t count, char16_t* out);
 
+// The same units for callers that can give slack on both sides: the kUtf8Slack bytes after
+// in + count may be read (what they hold does not matter) and out has room for count +
+// kUtf8Slack units.
+// On processors with SSSE3 it decodes blocks of 16 bytes of mixed one-, two- and three-byte
+// characters without a branch per character; elsewhere it is decodeUtf8.
+constexpr std::uint32_t kUtf8Slack = 16;
+char16_t* decodeUtf8Padded(const std::uint8_t* in, std::uint32_t count, char16_t* out);
+
 // The same decoding one character at a time with decodeUtf8Char: the reading decodeUtf8 is
 // held to by the tests and the fuzz targets.
 char16_t* decodeUtf8Plain(const std::uint8_t* in, std::uint32_t count, char16_t* out);

@@ -9,7 +9,9 @@
 #include "s/str/strbuffer/Utf8.h"
 
 using s::str::strbuffer::decodeUtf8;
+using s::str::strbuffer::decodeUtf8Padded;
 using s::str::strbuffer::decodeUtf8Plain;
+using s::str::strbuffer::kUtf8Slack;
 
 namespace {
 
@@ -24,6 +26,19 @@ std::u16string decoded(const std::string& bytes) {
   return out.substr(0, static_cast<std::size_t>(end - out.data()));
 }
 
+// The padded decoder's units, from a block of exactly the bytes and the kUtf8Slack it may read
+// after them, which hold `fill` (a continuation byte or a lead would change the result of a decoder
+// that let them in).
+std::u16string paddedDecoded(const std::string& bytes, char fill) {
+  std::vector<std::uint8_t> padded(bytes.begin(), bytes.end());
+  padded.resize(bytes.size() + kUtf8Slack, static_cast<std::uint8_t>(fill));
+  std::u16string out(bytes.size() + kUtf8Slack + 8, u'#');
+  char16_t* end =
+      decodeUtf8Padded(padded.data(), static_cast<std::uint32_t>(bytes.size()), &out[0]);
+  CHECK(out.substr(bytes.size() + kUtf8Slack) == u"########");
+  return out.substr(0, static_cast<std::size_t>(end - out.data()));
+}
+
 // The plain decoder's units: one character at a time.
 std::u16string plainDecoded(const std::string& bytes) {
   std::u16string out(bytes.size() + 1, u'#');
@@ -33,8 +48,12 @@ std::u16string plainDecoded(const std::string& bytes) {
   return out;
 }
 
-// The fast decoder gives the plain decoder's units and keeps to its room.
-bool sameAsPlain(const std::string& bytes) { return decoded(bytes) == plainDecoded(bytes); }
+// Both fast decoders give the plain decoder's units and keep to their room.
+bool sameAsPlain(const std::string& bytes) {
+  const std::u16string plain = plainDecoded(bytes);
+  return decoded(bytes) == plain && paddedDecoded(bytes, '\x80') == plain &&
+         paddedDecoded(bytes, '\xE6') == plain && paddedDecoded(bytes, '<') == plain;
+}
 
 // Pieces of every form: ASCII, two- and three-byte characters of several scripts, the edges of
 // each form's range, four-byte characters, and the invalid forms (overlong, surrogate, above
@@ -103,6 +122,7 @@ TEST_CASE("UTF-8 decoding: each form, and one replacement per maximal invalid pr
   for (const Case& c : cases) {
     CAPTURE(c.bytes.size());
     CHECK(decoded(c.bytes) == c.units);
+    CHECK(paddedDecoded(c.bytes, '\x80') == c.units);
   }
 }
 
@@ -129,6 +149,7 @@ TEST_CASE("UTF-8 decoding of ASCII runs of every length around other characters"
       units += tail.units + u"&#13;&#10;" + tail.units;
       CAPTURE(run);
       CHECK(decoded(bytes) == units);
+      CHECK(paddedDecoded(bytes, '\xBF') == units);
     }
   }
 }
@@ -154,6 +175,7 @@ TEST_CASE("UTF-8 decoding gives the plain decoder's units on random mixed-script
       ++differing;
       CAPTURE(i);
       CHECK(decoded(bytes) == plainDecoded(bytes));
+      CHECK(paddedDecoded(bytes, '\x80') == plainDecoded(bytes));
     }
   }
   CHECK(differing == 0);
