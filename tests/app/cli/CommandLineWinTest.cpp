@@ -129,21 +129,36 @@ ProbeRun runProbe(const std::wstring& exe, const std::wstring& arguments) {
     FAIL("the probe did not start: error " << GetLastError());
     return run;
   }
-  if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
-    TerminateProcess(process.hProcess, 0xDEAD);
-    WaitForSingleObject(process.hProcess, 5000);
-    CHECK_MESSAGE(false, "the probe did not end within a minute");
+  // The output is read while the probe runs, and every wait is bounded: neither a full pipe nor
+  // a write end some other process still holds can stop the test.
+  std::string bytes;
+  char buffer[4096];
+  const DWORD start = GetTickCount();
+  bool ended = false;
+  for (;;) {
+    DWORD available = 0;
+    if (PeekNamedPipe(readEnd, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
+      DWORD got = 0;
+      const DWORD wanted = available < sizeof buffer ? available : sizeof buffer;
+      if (!ReadFile(readEnd, buffer, wanted, &got, nullptr) || got == 0) break;
+      bytes.append(buffer, got);
+      continue;
+    }
+    if (ended) break;
+    if (WaitForSingleObject(process.hProcess, 10) == WAIT_OBJECT_0) {
+      ended = true;  // what it wrote last may still be in the pipe: read once more
+      continue;
+    }
+    if (GetTickCount() - start > 60000) {
+      TerminateProcess(process.hProcess, 0xDEAD);
+      WaitForSingleObject(process.hProcess, 5000);
+      CHECK_MESSAGE(false, "the probe did not end within a minute");
+      ended = true;
+    }
   }
   GetExitCodeProcess(process.hProcess, &run.code);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-
-  std::string bytes;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0) {
-    bytes.append(buffer, got);
-  }
   CloseHandle(readEnd);
   auto text = s::str::strbuffer::newStr();
   text->fromUtf8(bytes.data(), false, static_cast<std::uint32_t>(bytes.size()));
