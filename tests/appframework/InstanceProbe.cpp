@@ -30,7 +30,7 @@
 #include "s/reg/NativeApi.h"
 #include "s/reg/RegDir.h"
 #include "s/thread/Pool.h"
-#include "support/win/MessageBoxReader.h"
+#include "support/win/MessageBoxWatcher.h"
 
 namespace {
 
@@ -167,7 +167,7 @@ int noClass() {
   taken.lpszClassName = s::gui::win::WindowClass::kName;
   if (RegisterClassW(&taken) == 0) return 128;
   int failed = 0;
-  support::MessageBoxReader reader(0, IDOK);
+  support::MessageBoxWatcher reader(0, IDOK);
   const DWORD start = GetTickCount();
   auto* window = new s::gui::win::Window();
   const DWORD built = GetTickCount() - start;

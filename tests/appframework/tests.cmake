@@ -4,6 +4,7 @@ if(WIN32)
   enable_language(RC)
   set(resources "${CMAKE_SOURCE_DIR}/resources")
   add_executable(instance_probe "${CMAKE_CURRENT_LIST_DIR}/InstanceProbe.cpp"
+                                "${CMAKE_SOURCE_DIR}/tests/support/win/MessageBoxWatcher.cpp"
                                 "${resources}/VexoOmbrel.rc")
   target_include_directories(instance_probe PRIVATE "${CMAKE_SOURCE_DIR}" "${CMAKE_SOURCE_DIR}/tests"
                                                     "${resources}")

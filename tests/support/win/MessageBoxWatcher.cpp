@@ -5,29 +5,41 @@ namespace support {
 namespace {
 
 struct Search {
+  DWORD threadId = 0;
   HWND box = nullptr;
 };
 
-BOOL CALLBACK findBox(HWND window, LPARAM argument) {
+bool isBox(HWND window) {
   wchar_t name[16] = {};
   GetClassNameW(window, name, 16);
-  if (lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window) != 0) {
-    reinterpret_cast<Search*>(argument)->box = window;
-    return FALSE;
-  }
-  return TRUE;
+  return lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window) != 0;
+}
+
+BOOL CALLBACK findBox(HWND window, LPARAM argument) {
+  auto* search = reinterpret_cast<Search*>(argument);
+  DWORD process = 0;
+  const DWORD thread = GetWindowThreadProcessId(window, &process);
+  if (process != GetCurrentProcessId()) return TRUE;
+  if (search->threadId != 0 && thread != search->threadId) return TRUE;
+  if (!isBox(window)) return TRUE;
+  search->box = window;
+  return FALSE;
 }
 
 BOOL CALLBACK readStatic(HWND window, LPARAM argument) {
+  auto* watcher = reinterpret_cast<MessageBoxWatcher*>(argument);
   wchar_t name[16] = {};
   GetClassNameW(window, name, 16);
   if (lstrcmpiW(name, L"Static") != 0) return TRUE;
+  // The icon is a static of its own, without text.
+  if ((GetWindowLongPtrW(window, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+    watcher->icon = reinterpret_cast<HICON>(SendMessageW(window, STM_GETICON, 0, 0));
+    return TRUE;
+  }
   wchar_t text[512] = {};
   GetWindowTextW(window, text, 512);
-  // The icon is a static of its own, without text.
-  if (text[0] == 0) return TRUE;
-  *reinterpret_cast<std::wstring*>(argument) = text;
-  return FALSE;
+  if (text[0] != 0 && watcher->text.empty()) watcher->text = text;
+  return TRUE;
 }
 
 std::wstring windowText(HWND window) {
@@ -45,6 +57,10 @@ MessageBoxWatcher::MessageBoxWatcher(DWORD threadId, int button)
 
 MessageBoxWatcher::~MessageBoxWatcher() { finish(); }
 
+bool MessageBoxWatcher::showedIcon(LPCWSTR systemIcon) const {
+  return icon != nullptr && icon == LoadIconW(nullptr, systemIcon);
+}
+
 bool MessageBoxWatcher::finish() {
   if (thread_ != nullptr) {
     WaitForSingleObject(thread_, 15000);
@@ -57,15 +73,16 @@ bool MessageBoxWatcher::finish() {
 DWORD WINAPI MessageBoxWatcher::watch(void* self) {
   auto* watcher = static_cast<MessageBoxWatcher*>(self);
   Search search;
+  search.threadId = watcher->threadId_;
   for (int i = 0; i < 500 && search.box == nullptr; ++i) {
-    EnumThreadWindows(watcher->threadId_, &findBox, reinterpret_cast<LPARAM>(&search));
+    EnumWindows(&findBox, reinterpret_cast<LPARAM>(&search));
     if (search.box == nullptr) Sleep(10);
   }
   if (search.box == nullptr) return 1;
   // Let the box finish building its controls.
   Sleep(50);
   watcher->caption = windowText(search.box);
-  EnumChildWindows(search.box, &readStatic, reinterpret_cast<LPARAM>(&watcher->text));
+  EnumChildWindows(search.box, &readStatic, reinterpret_cast<LPARAM>(watcher));
   watcher->hasOk = GetDlgItem(search.box, IDOK) != nullptr;
   watcher->hasCancel = GetDlgItem(search.box, IDCANCEL) != nullptr;
   watcher->hasYes = GetDlgItem(search.box, IDYES) != nullptr;

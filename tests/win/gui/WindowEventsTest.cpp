@@ -13,7 +13,7 @@
 #include "s/thread/Pool.h"
 #include "support/Block.h"
 #include "support/win/Cursor.h"
-#include "support/win/MessageBoxReader.h"
+#include "support/win/MessageBoxWatcher.h"
 #include "support/win/ThreadCall.h"
 #include "support/win/WindowEvents.h"
 
@@ -497,7 +497,7 @@ TEST_CASE("window: information, error and question boxes show on the window's th
   const std::wstring programName = full.substr(full.find_last_of(L"\\/") + 1);
 
   SUBCASE("information") {
-    support::MessageBoxReader reader(ui, IDOK);
+    support::MessageBoxWatcher reader(ui, IDOK);
     window->showInformation(u"Everything went well.");
     REQUIRE(reader.finish());
     CHECK(reader.text == L"Everything went well.");
@@ -507,7 +507,7 @@ TEST_CASE("window: information, error and question boxes show on the window's th
     CHECK_FALSE(reader.hasYes);
   }
   SUBCASE("error") {
-    support::MessageBoxReader reader(ui, IDOK);
+    support::MessageBoxWatcher reader(ui, IDOK);
     window->showError(u"Something failed.");
     REQUIRE(reader.finish());
     CHECK(reader.text == L"Something failed.");
@@ -518,7 +518,7 @@ TEST_CASE("window: information, error and question boxes show on the window's th
   SUBCASE("a question answers the button pressed") {
     for (const int press : {IDYES, IDNO}) {
       CAPTURE(press);
-      support::MessageBoxReader reader(ui, press);
+      support::MessageBoxWatcher reader(ui, press);
       CHECK(window->askYesNo(u"Go on?") == press);
       REQUIRE(reader.finish());
       CHECK(reader.text == L"Go on?");
