@@ -12,6 +12,7 @@
 
 #include "s/base/Owned.h"
 #include "s/gui/win/Font.h"
+#include "s/system/os/win/EntryPoint.h"
 #include "s/thread/Pool.h"
 
 namespace {
@@ -20,19 +21,15 @@ using OpenThemeDataFn = HANDLE(WINAPI*)(HWND, LPCWSTR);
 using GetThemeSysFontFn = HRESULT(WINAPI*)(HANDLE, int, LOGFONTW*);
 using CloseThemeDataFn = HRESULT(WINAPI*)(HANDLE);
 
-template <class Fn>
-Fn entryPoint(HMODULE module, const char* name) {
-  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 // The theme's caption font as this process's visual-styles library answers it; false when the
 // library has no theme data for windows.
 bool themeCaptionFont(LOGFONTW* font) {
   HMODULE library = LoadLibraryW(L"UxTheme.dll");
   if (library == nullptr) return false;
-  const auto open = entryPoint<OpenThemeDataFn>(library, "OpenThemeData");
-  const auto sysFont = entryPoint<GetThemeSysFontFn>(library, "GetThemeSysFont");
-  const auto close = entryPoint<CloseThemeDataFn>(library, "CloseThemeData");
+  const auto open = s::system::os::win::entryPoint<OpenThemeDataFn>(library, "OpenThemeData");
+  const auto sysFont =
+      s::system::os::win::entryPoint<GetThemeSysFontFn>(library, "GetThemeSysFont");
+  const auto close = s::system::os::win::entryPoint<CloseThemeDataFn>(library, "CloseThemeData");
   bool found = false;
   if (open != nullptr && sysFont != nullptr && close != nullptr) {
     HANDLE data = open(nullptr, L"WINDOW");

@@ -4,6 +4,7 @@
 
 #include "s/gui/FontSize.h"
 #include "s/system/os/StaticObj.h"
+#include "s/system/os/win/EntryPoint.h"
 #include "s/thread/Lock.h"
 #include "s/thread/Pool.h"
 
@@ -25,13 +26,6 @@ using OpenThemeDataFn = HANDLE(WINAPI*)(HWND, LPCWSTR);
 using GetThemeSysFontFn = HRESULT(WINAPI*)(HANDLE, int, LOGFONTW*);
 using CloseThemeDataFn = HRESULT(WINAPI*)(HANDLE);
 
-template <class Fn>
-Fn entryPoint(HMODULE module, const char* name) {
-  // GetProcAddress answers a generic pointer; the cast through void* keeps -Wcast-function-type
-  // quiet.
-  return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 // The visual-styles library exists from XP on but its system fonts are used from 6.0 on only;
 // it is looked up at run time so that the program loads where it is missing.
 void readThemeFonts(ThemeFonts& theme) {
@@ -39,9 +33,10 @@ void readThemeFonts(ThemeFonts& theme) {
   if (!s::system::os::win::StaticObj().isVistaOrLater) return;
   HMODULE library = LoadLibraryW(L"UxTheme.dll");
   if (library == nullptr) return;
-  const auto open = entryPoint<OpenThemeDataFn>(library, "OpenThemeData");
-  const auto sysFont = entryPoint<GetThemeSysFontFn>(library, "GetThemeSysFont");
-  const auto close = entryPoint<CloseThemeDataFn>(library, "CloseThemeData");
+  const auto open = s::system::os::win::entryPoint<OpenThemeDataFn>(library, "OpenThemeData");
+  const auto sysFont =
+      s::system::os::win::entryPoint<GetThemeSysFontFn>(library, "GetThemeSysFont");
+  const auto close = s::system::os::win::entryPoint<CloseThemeDataFn>(library, "CloseThemeData");
   if (open != nullptr && sysFont != nullptr && close != nullptr) {
     HANDLE data = open(nullptr, L"WINDOW");
     if (data != nullptr) {

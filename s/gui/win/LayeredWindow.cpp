@@ -2,6 +2,7 @@
 
 #include "s/gui/Transparency.h"
 #include "s/str/strbuffer/StrBuffer.h"
+#include "s/system/os/win/EntryPoint.h"
 #include "s/thread/Lock.h"
 
 namespace s::gui::win::layered {
@@ -33,8 +34,8 @@ const User32& user32() {
     if (found.module == nullptr) {
       found.loadError = GetLastError();
     } else {
-      found.setAttributes = reinterpret_cast<SetAttributes>(
-          reinterpret_cast<void*>(GetProcAddress(found.module, "SetLayeredWindowAttributes")));
+      found.setAttributes =
+          s::system::os::win::entryPoint<SetAttributes>(found.module, "SetLayeredWindowAttributes");
     }
   }
   return found;

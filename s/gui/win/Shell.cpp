@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+#include "s/system/os/win/EntryPoint.h"
+
 namespace s::gui::win::shell {
 
 namespace {
@@ -20,10 +22,7 @@ HMODULE library() {
 
 template <class Function>
 Function find(const char* name) {
-  HMODULE module = library();
-  if (module == nullptr) return nullptr;
-  // Through the generic function type, which converts to any other without a warning.
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+  return s::system::os::win::entryPoint<Function>(library(), name);
 }
 
 }  // namespace
